@@ -1,0 +1,235 @@
+#include "cli/command_line.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "cli/file_io.h"
+#include "cli/messages.h"
+
+namespace vendrel {
+
+namespace {
+
+// How an option's argument is taken.
+enum class OptionKind { help, flag, address, records, output, conversion, tape_name };
+
+struct Option {
+    const char* name;
+    OptionKind kind;
+    std::int32_t Job::*flag;     // for flags
+    std::int32_t Job::*address;  // for -a and -pa
+};
+
+// In the order in which an argument is compared with them.
+constexpr Option kOptions[] = {
+    {"-h", OptionKind::help, nullptr, nullptr},
+    {"-vb", OptionKind::flag, &Job::verbose, nullptr},
+    {"-oa", OptionKind::flag, &Job::oa, nullptr},
+    {"-dtp", OptionKind::flag, &Job::dtp, nullptr},
+    {"-lc", OptionKind::flag, &Job::lc, nullptr},
+    {"-no-crlf", OptionKind::flag, &Job::no_crlf, nullptr},
+    {"-crlf-spc", OptionKind::flag, &Job::crlf_spc, nullptr},
+    {"-only-cr", OptionKind::flag, &Job::only_cr, nullptr},
+    {"-only-lf", OptionKind::flag, &Job::only_lf, nullptr},
+    {"-z80", OptionKind::flag, &Job::z80, nullptr},
+    {"-i8080", OptionKind::flag, &Job::i8080, nullptr},
+    {"-ptp", OptionKind::flag, &Job::ptp, nullptr},
+    {"-tap", OptionKind::flag, &Job::tap, nullptr},
+    {"-append", OptionKind::flag, &Job::append, nullptr},
+    {"-a", OptionKind::address, nullptr, &Job::load_address},
+    {"-pa", OptionKind::address, nullptr, &Job::print_address},
+    {"-x", OptionKind::records, nullptr, nullptr},
+    {"-o", OptionKind::output, nullptr, nullptr},
+    {"-ct", OptionKind::conversion, nullptr, nullptr},
+    {"-n", OptionKind::tape_name, nullptr, nullptr},
+};
+
+const Option* find_option(const char* argument) {
+    for (const Option& option : kOptions) {
+        if (std::strcmp(option.name, argument) == 0) return &option;
+    }
+    return nullptr;
+}
+
+bool is_valid_record_number(int value) { return value >= 0 && value <= 65535; }
+
+// Scans the arguments after the program name into the job. Returns 0, -1
+// for -h, or the reported error of the first bad argument.
+int scan_arguments(int argc, const char* const* argv, Job& job) {
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        const Option* option = find_option(argument);
+        const int values_left = argc - 1 - i;
+        if (option == nullptr) {
+            if (job.source_path != nullptr) return report_error(kSecondInputFile);
+            job.source_path = argument;
+            continue;
+        }
+        switch (option->kind) {
+            case OptionKind::help:
+                return kUsageRequested;
+            case OptionKind::flag:
+                job.*option->flag = 1;
+                break;
+            case OptionKind::address: {
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                const int value = parse_number(argv[++i]);
+                job.*option->address = value;
+                if (value < 0 || value > 65535) return report_error(kBadAddress, option->name);
+                break;
+            }
+            case OptionKind::records:
+                if (values_left < 2) return report_error(kMissingOptionValue, option->name);
+                job.extract_from = parse_number(argv[++i]);
+                if (!is_valid_record_number(job.extract_from)) return report_error(kBadRecordNumbers);
+                job.extract_to = parse_number(argv[++i]);
+                if (!is_valid_record_number(job.extract_to) || job.extract_to < job.extract_from) {
+                    return report_error(kBadRecordNumbers);
+                }
+                break;
+            case OptionKind::output:
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                if (job.output_path != nullptr) return report_error(kSecondOutputFile);
+                job.output_path = argv[++i];
+                break;
+            case OptionKind::conversion:
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                if (job.conversion_path != nullptr) return report_error(kSecondConversionFile);
+                job.conversion_path = argv[++i];
+                break;
+            case OptionKind::tape_name: {
+                if (values_left < 1) {
+                    job.tape_name[0] = '\0';
+                    return 0;
+                }
+                const char* name = argv[++i];
+                if (std::strlen(name) > static_cast<std::size_t>(kMaxTapNameLength)) {
+                    return report_error(kBadTapeName, name);
+                }
+                std::strcpy(job.tape_name, name);
+                break;
+            }
+        }
+    }
+    return 0;
+}
+
+// The combination rules, tested in this order; true when all hold.
+bool options_fit_together(const Job& job) {
+    const bool extracting = is_extraction(job);
+    const bool named = job.tape_name[0] != '\0';
+    const bool addressed = job.load_address >= 0 || job.print_address >= 0;
+    const bool converting = job.conversion_path != nullptr;
+    const int line_end_options = job.no_crlf + job.crlf_spc + job.only_cr + job.only_lf;
+
+    if (job.lc && !job.dtp) return false;
+    if (job.z80 && job.i8080) return false;
+    if (job.tap && job.ptp) return false;
+    if (job.z80 && job.ptp) return false;
+    if (job.i8080 && job.tap) return false;
+    if (named && !job.tap && !job.ptp) return false;
+    if (extracting && (job.z80 || job.i8080 || job.tap || job.ptp || addressed || job.lc || job.oa ||
+                       named || converting || line_end_options > 0)) {
+        return false;
+    }
+    if (line_end_options > 1) return false;
+    if (job.dtp && converting) return false;
+    if (extracting && job.dtp && job.output_path == nullptr) return false;
+    return true;
+}
+
+// Appends text to the zero-terminated name; false when it would not fit.
+bool append_to_name(char* name, const char* text) {
+    if (std::strlen(name) + std::strlen(text) > static_cast<std::size_t>(kMaxOutputNameLength)) {
+        return false;
+    }
+    std::strcat(name, text);
+    return true;
+}
+
+// The output name derived from the source name: its extension replaced.
+int derive_output_name(Job& job) {
+    char* name = job.default_output_name;
+    name[0] = '\0';
+    if (!append_to_name(name, job.source_path)) return report_error(kSourceNameTooLong, job.source_path);
+    if (char* dot = std::strrchr(name, '.')) *dot = '\0';
+    const char* extension = job.tap ? ".tap" : job.ptp ? ".ptp" : ".vdl";
+    if (!append_to_name(name, extension)) return report_error(kSourceNameTooLong, job.source_path);
+    job.output_path = name;
+    if (std::strcmp(name, job.source_path) == 0 && !append_to_name(name, ".vdl")) {
+        return report_error(kSourceNameTooLong, job.source_path);
+    }
+    return 0;
+}
+
+// The tape block name taken from a file name: after the last "\" (or else
+// the last "/"), at most as long as the format allows, cut at the first ".".
+void derive_tape_name(Job& job, const char* file_name) {
+    const char* start = std::strrchr(file_name, '\\');
+    if (start == nullptr) start = std::strrchr(file_name, '/');
+    start = start != nullptr ? start + 1 : file_name;
+    const std::size_t limit = job.tap ? kMaxTapNameLength : kMaxPtpNameLength;
+    std::strncpy(job.tape_name, start, limit);
+    job.tape_name[limit] = '\0';
+    if (char* dot = std::strchr(job.tape_name, '.')) *dot = '\0';
+}
+
+int allocate_buffers(Job& job) {
+    int result = allocate_zeroed(job.text_buffer, kTextBufferSize);
+    if (result == 0) result = allocate_zeroed(job.image_buffer, kImageBufferSize);
+    if (result == 0) result = allocate_zeroed(job.symbol_table, kSymbolTableSize);
+    if (result == 0) result = allocate_zeroed(job.candidate_table, kCandidateCount * sizeof(Candidate));
+    return result;
+}
+
+// The checks and defaults after the scan, in their order.
+int complete_job(Job& job) {
+    if (job.source_path == nullptr) return report_error(kNoInputFile, "vendrel");
+    if (!options_fit_together(job)) return report_error(kBadCombination);
+
+    if (!is_extraction(job) && job.output_path == nullptr) {
+        if (const int result = derive_output_name(job); result != 0) return result;
+    }
+    // Tapes are never nameless by accident: without -n the name comes from
+    // the output file, derived or given with -o.
+    if ((job.tap || job.ptp) && job.tape_name[0] == '\0' && job.output_path != nullptr) {
+        derive_tape_name(job, job.output_path);
+    }
+    if (job.ptp && std::strlen(job.tape_name) > static_cast<std::size_t>(kMaxPtpNameLength)) {
+        return report_error(kBadTapeName, job.tape_name);
+    }
+    if (job.load_address == -1) job.load_address = job.z80 ? 32768 : 0;
+    if (job.print_address == -1) job.print_address = job.z80 ? 16 : 0x8500;
+    if (!is_extraction(job) && !job.z80 && !job.i8080) return report_error(kNoRoutineType);
+    return allocate_buffers(job);
+}
+
+}  // namespace
+
+int parse_number(const char* text) {
+    char* end = nullptr;
+    errno = 0;
+    long value = std::strtol(text, &end, 0);
+    if (value > INT32_MAX) value = INT32_MAX;
+    if (value < INT32_MIN) value = INT32_MIN;
+    if (value < 0) return -1;
+    if (value == 0 && *end != '\0') return -1;
+    return static_cast<int>(value);
+}
+
+int parse_command_line(int argc, const char* const* argv, Job*& job) {
+    job = nullptr;
+    if (allocate_zeroed(job, sizeof(Job)) != 0) return kOutOfMemory;
+    job->load_address = -1;
+    job->print_address = -1;
+    job->extract_from = -1;
+    job->extract_to = -1;
+    job->conversion_count = -1;
+
+    if (const int result = scan_arguments(argc, argv, *job); result != 0) return result;
+    return complete_job(*job);
+}
+
+}  // namespace vendrel

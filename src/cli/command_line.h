@@ -1,0 +1,17 @@
+// The command line: options, their checks and the derived defaults.
+#pragma once
+
+#include "cli/job.h"
+
+namespace vendrel {
+
+// Creates the Job (handed back through job as soon as it is allocated, even
+// when the parse fails) and fills it from the arguments. Returns 0 when the
+// run goes on, -1 when usage was asked for, or a reported error code.
+int parse_command_line(int argc, const char* const* argv, Job*& job);
+
+// Value of a numeric option (decimal, octal with a leading 0, hexadecimal
+// with 0x), or -1 when the text is not acceptable.
+int parse_number(const char* text);
+
+}  // namespace vendrel

@@ -1,0 +1,80 @@
+#include "cli/file_io.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "cli/messages.h"
+
+namespace vendrel {
+
+int read_whole_file(const char* path, std::uint8_t* buffer, int limit) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return report_error(kCannotOpenInput, path);
+
+    int result = 0;
+    long length = -1;
+    if (std::fseek(file, 0, SEEK_END) != 0) {
+        result = report_error(kCannotAccessInput, path);
+    } else if ((length = std::ftell(file)) < 0) {
+        result = report_error(kCannotGetInputLength, path);
+    } else if (length > limit) {
+        result = report_error(kInputTooLong, path);
+    } else if (std::fseek(file, 0, SEEK_SET) != 0) {
+        result = report_error(kCannotAccessInput, path);
+    } else {
+        const std::size_t wanted = static_cast<std::size_t>(length);
+        const std::size_t got = std::fread(buffer, 1, wanted, file);
+        // A file that grew since its length was taken is read only up to
+        // that length; one more byte still waiting tells that it grew.
+        const bool shrank = got < wanted;
+        const bool grew = !shrank && std::fgetc(file) != EOF;
+        if (shrank || grew || std::ferror(file)) {
+            result = report_error(kCannotReadInput, path);
+        } else {
+            result = static_cast<int>(length);
+        }
+    }
+    std::fclose(file);
+    return result;
+}
+
+int write_output_file(const char* path, const std::uint8_t* data, int length, bool append) {
+    std::FILE* file = std::fopen(path, append ? "ab" : "wb");
+    if (file == nullptr) return report_error(kCannotOpenOutput, path);
+
+    int result = 0;
+    if (!append && std::fseek(file, 0, SEEK_SET) != 0) {
+        result = report_error(kCannotAccessOutput, path);
+    } else {
+        const std::size_t wanted = static_cast<std::size_t>(length);
+        // The data must reach the file: a full device often shows only when
+        // the stream's buffer is flushed.
+        if (std::fwrite(data, 1, wanted, file) < wanted || std::fflush(file) != 0) {
+            result = report_error(kCannotWriteOutput, path);
+        }
+    }
+    if (std::fclose(file) != 0 && result == 0) {
+        result = report_error(kCannotWriteOutput, path);
+    }
+    return result;
+}
+
+int allocate_zeroed(void** slot, std::size_t size) {
+    if (*slot != nullptr) return 0;
+    *slot = std::calloc(1, size);
+    if (*slot == nullptr) return report_error(kOutOfMemory);
+    return 0;
+}
+
+void release_job(Job* job) {
+    if (job == nullptr) return;
+    std::free(job->text_buffer);
+    std::free(job->image_buffer);
+    std::free(job->symbol_table);
+    std::free(job->candidate_table);
+    std::free(job->conversion_table);
+    std::free(job);
+}
+
+}  // namespace vendrel

@@ -1,0 +1,135 @@
+#include "cli/main_flow.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "cli/command_line.h"
+#include "cli/file_io.h"
+#include "cli/messages.h"
+#include "extract/extract_records.h"
+#include "pack/pack_text.h"
+#include "prepare/conversion_table.h"
+#include "target/packed_image.h"
+#include "tape/ptp_file.h"
+#include "tape/tap_file.h"
+
+namespace vendrel {
+
+namespace {
+
+void say(const Job& job, const char* message, const char* argument = nullptr) {
+    if (job.verbose) std::printf(message, argument);
+}
+
+// Reads the source file whole into the text buffer, and the conversion
+// table when one is given.
+int read_inputs(Job& job) {
+    say(job, "Reading input file '%s'\n", job.source_path);
+    const int length = read_whole_file(job.source_path, job.text_buffer, kMaxSourceLength);
+    if (length < 0) return length;
+    job.source_length = length;
+
+    if (job.conversion_path != nullptr) {
+        say(job, "Reading conversion table file '%s'\n", job.conversion_path);
+        return read_conversion_table(job);
+    }
+    return 0;
+}
+
+// Refuses a source with the end mark's byte in it, places the end mark and
+// packs the text.
+int pack_source(Job& job) {
+    say(job, "Packing text...\n");
+    if (std::memchr(job.text_buffer, kEndMark, static_cast<std::size_t>(job.source_length)) != nullptr) {
+        return report_error(kByteFFInSource);
+    }
+    // With -oa the last byte takes no part; an empty source keeps its end
+    // mark at the start of the buffer.
+    int end = job.source_length;
+    if (job.oa && end > 0) --end;
+    job.text_buffer[end] = kEndMark;
+
+    const int result = pack_text(job);
+    if (result == kTooManyCharacters) return report_error(kTooManyCharacters, job.char_count);
+    return result;
+}
+
+// Composes the raw image or tape file that the options ask for.
+int compose_output(Job& job) {
+    if (const int result = check_output_fits(job); result != 0) return result;
+    if (job.z80) {
+        say(job, "Composing result file with Z80 routine...\n");
+        if (job.tap) {
+            say(job, "Constructing TAP file.\n");
+            compose_tap_file(job);
+        } else {
+            compose_z80_image(job);
+        }
+    } else {
+        say(job, "Composing result file with i8080 routine...\n");
+        if (job.ptp) {
+            say(job, "Constructing PTP file.\n");
+            compose_ptp_file(job);
+        } else {
+            compose_i8080_image(job);
+        }
+    }
+    return 0;
+}
+
+// Recognises the packed image in the text buffer and expands its records.
+int extract_from_image(Job& job) {
+    if (!recognise_i8080_image(job) && !recognise_z80_image(job)) {
+        return report_error(kNotPackedFile, job.source_path);
+    }
+    say(job, "Extracting text from packed file...\n");
+    const int result = extract_records(job);
+    // The symbol table lay inside the loaded image: it is not released on its own.
+    job.symbol_table = nullptr;
+    job.symbol_end = nullptr;
+    return result;
+}
+
+int write_output(Job& job) {
+    if (job.output_path == nullptr) return 0;
+    say(job, "Writing to the output file '%s'\n", job.output_path);
+    return write_output_file(job.output_path, job.image_buffer, job.final_length, job.append != 0);
+}
+
+// Everything after a successful parse, step by step; the first error ends it.
+int process(Job& job) {
+    int result = read_inputs(job);
+    if (result != 0) return result;
+
+    if (is_extraction(job)) {
+        result = extract_from_image(job);
+    } else {
+        result = pack_source(job);
+        if (result == 0) result = compose_output(job);
+        if (result == 0) print_report(job);
+    }
+    if (result != 0) return result;
+    return write_output(job);
+}
+
+}  // namespace
+
+int run(int argc, const char* const* argv) {
+    print_banner();
+
+    Job* job = nullptr;
+    int result = argc < 2 ? kUsageRequested : parse_command_line(argc, argv, job);
+    if (result == 0) result = process(*job);
+
+    if (result == kUsageRequested) {
+        print_usage();
+        result = 0;
+    } else if (result == 0) {
+        std::printf("\n");
+    }
+    release_job(job);
+    std::fflush(stdout);
+    return -result;
+}
+
+}  // namespace vendrel

@@ -1,0 +1,63 @@
+// Everything the front end prints: error messages, banner, usage text and
+// the packing report.
+#pragma once
+
+#include "cli/job.h"
+
+namespace vendrel {
+
+// Error codes. Operations return 0 (or a count) on success and one of these
+// on failure, after reporting it once through report_error.
+enum ErrorCode : int {
+    kUsageRequested = -1,
+    kOutOfMemory = -2,
+    kBadCombination = -3,
+    kMissingOptionValue = -4,
+    kCannotOpenInput = -5,
+    kCannotAccessInput = -6,
+    kCannotGetInputLength = -7,
+    kInputTooLong = -8,
+    kCannotReadInput = -9,
+    kCannotOpenOutput = -10,
+    kCannotAccessOutput = -11,
+    kCannotWriteOutput = -12,
+    kBadAddress = -13,
+    kSecondOutputFile = -14,
+    kNoInputFile = -15,
+    kSecondInputFile = -16,
+    kTooManyCharacters = -17,
+    kByteFFInSource = -18,
+    kNoRoutineType = -19,
+    kBadTapeName = -20,
+    kBadRecordNumbers = -21,
+    kNotPackedFile = -22,
+    kSecondConversionFile = -23,
+    kCannotOpenConversion = -24,
+    kBadCharacterCode = -25,
+    kBadDefinition = -26,
+    kTooManyDefinitions = -27,
+    // Codes of this implementation, beyond the classic table.
+    kSourceNameTooLong = -28,
+    kOutputTooLong = -29,
+    kDocumentTooLong = -30,
+    kExtractedTextTooLong = -31,
+};
+
+inline constexpr int kLowestErrorCode = kExtractedTextTooLong;
+
+// Prints the message of code on standard error, followed by an empty line,
+// and returns code. The argument is a text for messages with "%s", a number
+// for those with "%d"; other messages ignore it.
+int report_error(int code);
+int report_error(int code, const char* text);
+int report_error(int code, int number);
+
+// The message format of an error code (nullptr for an unknown code).
+const char* error_message_format(int code);
+
+void print_banner();
+void print_usage();
+void wait_for_enter();
+void print_report(const Job& job);
+
+}  // namespace vendrel
