@@ -7,4 +7,4 @@ scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)" --target vendrel
 mkdir -p out
-build/default/vendrel -z80 -tap -vb -o out/adventure.tap samples/adventure.txt
+build/default/vendrel -z80 -tap -only-cr -vb -o out/adventure.tap samples/adventure.txt

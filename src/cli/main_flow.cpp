@@ -79,13 +79,15 @@ int compose_output(Job& job) {
 
 // Recognises the packed image in the text buffer and expands its records.
 int extract_from_image(Job& job) {
+    // Recognition points the symbol table into the loaded image; the Job's
+    // own table goes back in place afterwards, so that it is released.
+    std::uint8_t* const own_symbol_table = job.symbol_table;
     if (!recognise_i8080_image(job) && !recognise_z80_image(job)) {
         return report_error(kNotPackedFile, job.source_path);
     }
     say(job, "Extracting text from packed file...\n");
     const int result = extract_records(job);
-    // The symbol table lay inside the loaded image: it is not released on its own.
-    job.symbol_table = nullptr;
+    job.symbol_table = own_symbol_table;
     job.symbol_end = nullptr;
     return result;
 }

@@ -1,16 +1,36 @@
 // Packed images: composition in packing mode, recognition when extracting.
+//
+// A packed image is the patched routine (R bytes), the symbol table (S
+// bytes: n characters, then 2 bytes per pair code) and the code stream (P
+// bytes), and nothing else: R + S + P bytes.
 #pragma once
 
+#include <cstdint>
+
 #include "cli/job.h"
+#include "target/routine_patch.h"
 
 namespace vendrel {
+
+// Bytes that a TAP or PTP file adds around the raw image.
+inline constexpr int kTapFraming = 25;
+inline constexpr int kPtpFraming = 68;
+
+// R + S + P for the job's routine (-z80: 58, else 72) and packed sizes.
+int raw_image_length(const Job& job);
 
 // Returns 0 when the output that the job's options ask for (raw image or
 // tape file) fits the image buffer, else kOutputTooLong (reported).
 int check_output_fits(const Job& job);
 
+// Writes the raw image for layout's routine to out, which must have room
+// for R + S + P bytes; sets routine_length and returns R + S + P. The tape
+// composers use it for their data block.
+int write_raw_image(const RoutineLayout& layout, Job& job, std::uint8_t* out);
+
 // Compose the raw image into job.image_buffer and set routine_length,
-// total_length and final_length.
+// total_length and final_length. The caller has made sure with
+// check_output_fits that the image fits.
 void compose_z80_image(Job& job);
 void compose_i8080_image(Job& job);
 

@@ -1,0 +1,55 @@
+#include "tape/ptp_file.h"
+
+#include "tape/tape_writer.h"
+#include "target/i8080_routine.h"
+#include "target/packed_image.h"
+
+namespace vendrel {
+
+namespace {
+
+// Offsets in the file: the header block with its length word, then the data
+// block's length word and the image, which has no flag byte before it.
+constexpr int kHeaderBlockLength = 63;  // three fill runs, 14 field bytes, checksum
+constexpr int kImageStart = 67;
+
+constexpr int kFillRunLength = 16;
+constexpr int kHeaderFieldsLength = 14;
+constexpr int kHeaderMark = 0x3F;
+
+}  // namespace
+
+std::uint8_t sum_checksum(const std::uint8_t* bytes, int length, std::uint8_t accumulator) {
+    for (int i = 0; i < length; ++i) accumulator = static_cast<std::uint8_t>(accumulator + bytes[i]);
+    return accumulator;
+}
+
+void compose_ptp_file(Job& job) {
+    // The data block carries the raw i8080 image unchanged; it goes in
+    // first, since the header needs its length.
+    const int total = write_raw_image(i8080_routine_layout, job, job.image_buffer + kImageStart);
+    job.total_length = total;
+
+    TapeWriter out{job.image_buffer};
+    out.word(kHeaderBlockLength);
+    out.run(0xFF, kFillRunLength);
+    out.run(0x00, kFillRunLength);
+    out.run(0x55, kFillRunLength);
+    // The checksum covers the fields only, not the fill runs.
+    const std::uint8_t* fields = out.byte(0x00);
+    out.byte(kHeaderMark);
+    out.word(job.load_address);
+    out.word(total - 1);  // the format stores the length minus one
+    out.name(job.tape_name, kMaxPtpNameLength);
+    out.byte(sum_checksum(fields, kHeaderFieldsLength, 0));
+
+    out.word(total + 1);  // image, checksum
+    const std::uint8_t* data = out.position;
+    out.position += total;
+    out.byte(sum_checksum(data, total, 0));
+
+    static_assert(kImageStart == 2 + kHeaderBlockLength + 2);
+    job.final_length = total + kPtpFraming;
+}
+
+}  // namespace vendrel

@@ -1,0 +1,76 @@
+#include "target/i8080_routine.h"
+
+namespace vendrel {
+
+// The same job as the Z80 routine in 8080 instructions: the separator
+// search is an explicit loop, and every jump is absolute, so the eight
+// jump and call targets are relocated. The search counter BC falls only
+// for bytes other than code 0. Returns with Z set when the record was
+// printed, with Z clear and A = 1 when the search length ran out first.
+// Operands marked "patched" or "relocated" are rewritten for every image.
+const std::array<std::uint8_t, kI8080RoutineLength> i8080_routine_template = {
+    0x21, 0x00, 0x00,  //  0  LXI H,code stream     (patched)
+    0x01, 0x00, 0x00,  //  3  LXI B,search length   (patched)
+    0xAF,              //  6  XRA A                 A = 0, the separator
+    0xBE,              //  7  CMP M
+    0x23,              //  8  INX H
+    0xCA, 0x14, 0x00,  //  9  JZ 20                 (relocated) a separator
+    0x0B,              // 12  DCX B                 another byte examined
+    0x78,              // 13  MOV A,B
+    0xB1,              // 14  ORA C
+    0xC2, 0x06, 0x00,  // 15  JNZ 6                 (relocated)
+    0x3C,              // 18  INR A                 A = 1, Z clear
+    0xC9,              // 19  RET                   not found
+    0x1B,              // 20  DCX D                 one separator passed
+    0x7A,              // 21  MOV A,D
+    0xB3,              // 22  ORA E
+    0xC2, 0x06, 0x00,  // 23  JNZ 6                 (relocated) not yet the DE-th
+    0xEB,              // 26  XCHG                  DE: just after the separator
+    0x1A,              // 27  LDAX D                record loop: fetch a code
+    0x13,              // 28  INX D
+    0xB7,              // 29  ORA A
+    0xC8,              // 30  RZ                    code 0 ends the record: Z set
+    0xCD, 0x25, 0x00,  // 31  CALL 37               (relocated) expand the code
+    0xC3, 0x1B, 0x00,  // 34  JMP 27                (relocated)
+    0x06, 0x00,        // 37  MVI B,n               (patched) expander, code in A
+    0x90,              // 39  SUB B                 carry: a character
+    0x26, 0x00,        // 40  MVI H,0
+    0xDA, 0x3E, 0x00,  // 42  JC 62                 (relocated)
+    0x6F,              // 45  MOV L,A               HL = code - n
+    0x01, 0x00, 0x00,  // 46  LXI B,pair table      (patched)
+    0x29,              // 49  DAD H
+    0x09,              // 50  DAD B                 HL: the pair's entry
+    0x7E,              // 51  MOV A,M               left code
+    0x23,              // 52  INX H
+    0xE5,              // 53  PUSH H                keep the right code's place
+    0xCD, 0x25, 0x00,  // 54  CALL 37               (relocated) expand the left code
+    0xE1,              // 57  POP H
+    0x7E,              // 58  MOV A,M               right code
+    0xC3, 0x25, 0x00,  // 59  JMP 37                (relocated) tail call
+    0x80,              // 62  ADD B                 the code again
+    0x6F,              // 63  MOV L,A               HL = code (H is 0)
+    0x01, 0x00, 0x00,  // 64  LXI B,char table      (patched)
+    0x09,              // 67  DAD B
+    0x7E,              // 68  MOV A,M               the character
+    0xC3, 0x00, 0x00,  // 69  JMP print address     (patched)
+};
+
+// The operands of every jump and call inside the routine.
+const std::array<int, 8> i8080_relocations = {10, 16, 24, 32, 35, 43, 55, 60};
+
+const RoutineLayout i8080_routine_layout = {
+    .length = kI8080RoutineLength,
+    .bytes = i8080_routine_template.data(),
+    .relocations = i8080_relocations.data(),
+    .relocation_count = static_cast<int>(i8080_relocations.size()),
+    .code_stream_field = 1,
+    .search_length_field = 4,
+    .char_count_field = 38,
+    .pair_table_field = 47,
+    .char_table_field = 65,
+    .print_address_field = 70,
+};
+
+int patch_i8080_routine(Job& job, std::uint8_t* out) { return patch_routine(i8080_routine_layout, job, out); }
+
+}  // namespace vendrel

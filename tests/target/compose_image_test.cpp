@@ -1,0 +1,195 @@
+// Raw packed images: routine, symbol table, code stream, nothing else; and
+// the guard that keeps an output inside the image buffer.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/messages.h"
+#include "example_image.h"
+#include "support/job_fixture.h"
+#include "support/program.h"
+#include "target/i8080_routine.h"
+#include "target/packed_image.h"
+#include "target/z80_routine.h"
+
+namespace vendrel {
+namespace {
+
+using test::OwnedJob;
+
+struct ComposeCase {
+    const char* name;
+    bool z80;
+    int routine_length;
+    int total_length;
+};
+
+class RawImage : public testing::TestWithParam<ComposeCase> {};
+
+TEST_P(RawImage, IsRoutineSymbolTableAndStream) {
+    const ComposeCase& c = GetParam();
+    OwnedJob job;
+    test::set_example(*job);
+    job->z80 = c.z80 ? 1 : 0;
+    job->load_address = c.z80 ? 0x8000 : 0;
+    job->print_address = c.z80 ? 0x10 : 0x8500;
+    std::memset(job->image_buffer, 0xEE, kImageBufferSize);
+
+    if (c.z80) {
+        compose_z80_image(*job);
+    } else {
+        compose_i8080_image(*job);
+    }
+    EXPECT_EQ(job->routine_length, c.routine_length);
+    EXPECT_EQ(job->total_length, c.total_length);
+    EXPECT_EQ(job->final_length, c.total_length);
+    EXPECT_EQ(raw_image_length(*job), c.total_length);
+
+    std::array<std::uint8_t, kRoutineScratchSize> routine{};
+    if (c.z80) {
+        patch_z80_routine(*job, routine.data());
+    } else {
+        patch_i8080_routine(*job, routine.data());
+    }
+    const std::uint8_t* image = job->image_buffer;
+    const int r = c.routine_length;
+    EXPECT_EQ(OwnedJob::bytes(image, r), OwnedJob::bytes(routine.data(), r));
+    EXPECT_EQ(image[r], '|') << "the first byte after the routine is the text's first character";
+    EXPECT_EQ(OwnedJob::bytes(image + r, test::kExampleSymbolTableSize), test::kExampleSymbols);
+    EXPECT_EQ(OwnedJob::bytes(image + r + test::kExampleSymbolTableSize, test::kExamplePackedLength),
+              test::kExampleStream);
+    EXPECT_EQ(image[c.total_length], 0xEE) << "nothing is written behind the image (no end mark)";
+}
+
+TEST_P(RawImage, ReportsRoutineAndTotalLengths) {
+    const ComposeCase& c = GetParam();
+    OwnedJob job;
+    test::set_example(*job);  // a prepared text of 30 bytes
+    job->z80 = c.z80 ? 1 : 0;
+    job->load_address = 0x8000;
+    job->print_address = 0x10;
+    if (c.z80) {
+        compose_z80_image(*job);
+    } else {
+        compose_i8080_image(*job);
+    }
+    testing::internal::CaptureStdout();
+    print_report(*job);
+    const std::string out = testing::internal::GetCapturedStdout();
+    char percent[16];
+    std::snprintf(percent, sizeof percent, "%.2f", c.total_length * 100.0 / 30);
+    EXPECT_NE(out.find("Length of routine:\t\t" + std::to_string(c.routine_length) + " bytes\n"),
+              std::string::npos) << out;
+    EXPECT_NE(out.find("Size of character table:\t9 bytes\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Total length:\t\t\t" + std::to_string(c.total_length) + " bytes (" + percent + "%)\n"),
+              std::string::npos) << out;
+    EXPECT_EQ(out.find("Final length"), std::string::npos) << "raw images have no final length line";
+}
+
+INSTANTIATE_TEST_SUITE_P(Processors, RawImage,
+                         testing::Values(ComposeCase{"z80", true, 58, 87}, ComposeCase{"i8080", false, 72, 101}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FitCase {
+    const char* name;
+    bool z80;
+    bool tap;
+    bool ptp;
+    int symbol_table_size;
+    int packed_length;
+    int output_length;  // raw image, or tape file
+};
+
+const FitCase kFitCases[] = {
+    {"z80_raw_exactly_full", true, false, false, 126, 65536 - 58 - 126, 65536},
+    {"z80_raw_one_over", true, false, false, 126, 65537 - 58 - 126, 65537},
+    {"i8080_raw_exactly_full", false, false, false, 386, 65536 - 72 - 386, 65536},
+    {"i8080_raw_longest_text", false, false, false, 512, 65535, 72 + 512 + 65535},
+    {"tap_exactly_full", true, true, false, 200, 65536 - 25 - 58 - 200, 65536},
+    {"tap_one_over", true, true, false, 200, 65537 - 25 - 58 - 200, 65537},
+    {"ptp_exactly_full", false, false, true, 10, 65536 - 68 - 72 - 10, 65536},
+    {"ptp_one_over", false, false, true, 10, 65537 - 68 - 72 - 10, 65537},
+};
+
+class OutputFits : public testing::TestWithParam<FitCase> {};
+
+TEST_P(OutputFits, RefusesWhatWouldOverrunTheImageBuffer) {
+    const FitCase& c = GetParam();
+    OwnedJob job;
+    job->z80 = c.z80 ? 1 : 0;
+    job->i8080 = c.z80 ? 0 : 1;
+    job->tap = c.tap ? 1 : 0;
+    job->ptp = c.ptp ? 1 : 0;
+    job->symbol_table_size = c.symbol_table_size;
+    job->packed_length = c.packed_length;
+    testing::internal::CaptureStderr();
+    const int result = check_output_fits(*job);
+    const std::string err = testing::internal::GetCapturedStderr();
+    if (c.output_length <= kImageBufferSize) {
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(err, "");
+    } else {
+        EXPECT_EQ(result, kOutputTooLong);
+        EXPECT_EQ(err, "Output would be " + std::to_string(c.output_length) +
+                           " bytes long, more than fits in 65536 bytes!\n\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, OutputFits, testing::ValuesIn(kFitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A text whose every other byte is the separator leaves no pair to form, so
+// its image is longer than the text: 125 characters and separators
+// alternating. length bytes of it.
+std::string unpackable_text(int length) {
+    std::string text;
+    for (int i = 0; static_cast<int>(text.size()) < length; ++i) {
+        text.push_back(i % 2 == 0 ? '\n' : static_cast<char>(0x21 + (i / 2) % 125));
+    }
+    return text;
+}
+
+struct ProgramFitCase {
+    const char* name;
+    std::vector<std::string> options;
+    int text_length;
+    int output_length;  // written when it fits the image buffer
+};
+
+const ProgramFitCase kProgramFitCases[] = {
+    // 58 + 126 + 65,352 bytes: exactly the image buffer.
+    {"z80_raw_fits", {"-z80"}, 65352, 65536},
+    {"z80_raw_too_long", {"-z80"}, 65353, 65537},
+    {"i8080_longest_text", {"-i8080"}, 65535, 72 + 126 + 65535},
+    {"tap_too_long", {"-z80", "-tap"}, 65352, 65536 + 25},
+    {"ptp_too_long", {"-i8080", "-ptp"}, 65300, 72 + 126 + 65300 + 68},
+};
+
+class ProgramOutputFits : public testing::TestWithParam<ProgramFitCase> {};
+
+TEST_P(ProgramOutputFits, WritesNoOutputThatWouldNotFit) {
+    const ProgramFitCase& c = GetParam();
+    test::ScratchDir dir;
+    std::vector<std::string> args = c.options;
+    const std::string output = dir.file("out.bin");
+    args.insert(args.end(), {dir.write("text.txt", unpackable_text(c.text_length)), "-o", output});
+    const test::ProgramResult result = test::run_program(args);
+    if (c.output_length <= kImageBufferSize) {
+        EXPECT_EQ(result.exit_status, 0) << result.err;
+        EXPECT_EQ(static_cast<int>(test::read_file(output).size()), c.output_length);
+    } else {
+        EXPECT_EQ(result.exit_status, 29);
+        EXPECT_EQ(result.err, "Output would be " + std::to_string(c.output_length) +
+                                  " bytes long, more than fits in 65536 bytes!\n\n");
+        EXPECT_FALSE(test::file_exists(output));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, ProgramOutputFits, testing::ValuesIn(kProgramFitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vendrel
