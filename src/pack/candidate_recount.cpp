@@ -6,76 +6,55 @@ namespace vendrel {
 
 namespace {
 
-// Steps of the single-pass walk, repeated examinations included.
-constexpr int kSinglePassSteps = 255;
-
-// The codes of the pair that has just been replaced: the newest pair-table
-// entry, the last two bytes before symbol_end.
-struct ReplacedPair {
-    std::uint8_t left;
-    std::uint8_t right;
-};
-
-ReplacedPair replaced_pair(const Job& job) {
-    return ReplacedPair{job.symbol_end[-2], job.symbol_end[-1]};
-}
-
-bool is_affected(const Candidate& entry, ReplacedPair replaced) {
+// A filled entry one of whose codes was replaced.
+bool is_affected(const Candidate& entry, const AffectedPairCounts& counts) {
     if (entry.count == 0) return false;
     const std::uint8_t left = left_code(entry.pair);
     const std::uint8_t right = right_code(entry.pair);
-    return left == replaced.left || left == replaced.right || right == replaced.left ||
-           right == replaced.right;
-}
-
-// Recounts entry index if it is affected. When its count is wrong, the
-// entry is removed and its pair entered again with the new count (a count
-// below 3 is not entered, a second entry of the pair refuses it), and the
-// result is true.
-bool correct_entry(Job& job, int index, ReplacedPair replaced) {
-    const Candidate entry = job.candidate_table[index];
-    if (!is_affected(entry, replaced)) return false;
-    const std::uint16_t count = count_pair(job, left_code(entry.pair), right_code(entry.pair));
-    if (count == entry.count) return false;
-    remove_candidate(job, index);
-    insert_candidate_unique(job, count, entry.pair);
-    return true;
+    return left == counts.a || left == counts.b || right == counts.a || right == counts.b;
 }
 
 }  // namespace
 
-std::uint16_t count_pair(const Job& job, std::uint8_t left, std::uint8_t right) {
-    std::uint16_t count = 0;
-    const std::uint8_t* p = job.text_buffer;
-    while (*p != kEndMark) {
-        if (p[0] == left && p[1] == right) {
-            ++count;
-            p += 2;
-        } else {
-            ++p;
-        }
-    }
-    return count;
-}
-
-void recount_candidates(Job& job) {
-    const ReplacedPair replaced = replaced_pair(job);
+void recount_candidates(Job& job, const AffectedPairCounts& counts) {
     remove_head_keeping_last(job);
-    // A corrected entry is never found wrong again in the same recount, so
-    // starting over after each correction ends.
+    const Candidate* table = job.candidate_table;
     int index = 0;
-    while (index < kCandidateCount) {
-        index = correct_entry(job, index, replaced) ? 0 : index + 1;
+    // Empty entries stand behind all filled ones and are never affected.
+    while (index < kCandidateCount && table[index].count != 0) {
+        const Candidate entry = table[index];
+        const std::uint16_t count =
+            is_affected(entry, counts) ? counts.of(left_code(entry.pair), right_code(entry.pair)) : entry.count;
+        if (count == entry.count) {
+            ++index;
+            continue;
+        }
+        remove_candidate(job, index);
+        insert_candidate_unique(job, count, entry.pair);
+        // The walk starts over at the head. The stream does not change
+        // during a recount, so every entry before this place was found
+        // right and stays right, and so does the corrected entry wherever
+        // it went: walking them again would stop here, so the walk goes on
+        // from this place at once.
     }
 }
 
-void recount_candidates_single_pass(Job& job) {
-    const ReplacedPair replaced = replaced_pair(job);
+void recount_candidates_single_pass(Job& job, const AffectedPairCounts& counts) {
     remove_head_dropping_last(job);
+    const Candidate* table = job.candidate_table;
     int index = 0;
-    for (int step = 0; step < kSinglePassSteps; ++step) {
-        // After a correction another entry has moved into this place.
-        if (!correct_entry(job, index, replaced)) ++index;
+    for (int step = 0; step < kCandidateCount - 1; ++step) {
+        const Candidate entry = table[index];
+        if (entry.count == 0) break;  // the rest is empty: no step would change anything
+        if (is_affected(entry, counts)) {
+            const std::uint16_t count = counts.of(left_code(entry.pair), right_code(entry.pair));
+            if (count != entry.count) {
+                remove_candidate(job, index);
+                insert_candidate_unique(job, count, entry.pair);
+                continue;  // the entry that moved into this place is looked at next
+            }
+        }
+        ++index;
     }
 }
 

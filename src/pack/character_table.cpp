@@ -6,13 +6,7 @@ namespace vendrel {
 
 namespace {
 
-// Index of byte among the first count characters of the table, or -1.
-int find_character(const std::uint8_t* table, int count, std::uint8_t byte) {
-    for (int code = 0; code < count; ++code) {
-        if (table[code] == byte) return code;
-    }
-    return -1;
-}
+constexpr int kNoCode = -1;
 
 }  // namespace
 
@@ -21,10 +15,12 @@ void build_character_table(Job& job) {
     // The table is built from scratch, so a Job used before starts over too.
     job.char_count = 0;
 
+    bool seen[256] = {};
     int length = 0;
     for (; job.text_buffer[length] != kEndMark; ++length) {
         const std::uint8_t byte = job.text_buffer[length];
-        if (find_character(job.symbol_table, job.char_count, byte) < 0) {
+        if (!seen[byte]) {
+            seen[byte] = true;
             job.symbol_table[job.char_count] = byte;
             ++job.char_count;
         }
@@ -36,9 +32,13 @@ void build_character_table(Job& job) {
 }
 
 void map_text_to_codes(Job& job) {
+    int code_of[256];
+    for (int& code : code_of) code = kNoCode;
+    for (int code = 0; code < job.char_count; ++code) code_of[job.symbol_table[code]] = code;
+
     job.record_count = -1;
     for (std::uint8_t* byte = job.text_buffer; *byte != kEndMark; ++byte) {
-        const int code = find_character(job.symbol_table, job.char_count, *byte);
+        const int code = code_of[*byte];
         *byte = static_cast<std::uint8_t>(code);
         if (code == kSeparatorCode) ++job.record_count;
     }

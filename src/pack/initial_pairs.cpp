@@ -1,47 +1,66 @@
 #include "pack/initial_pairs.h"
 
+#include <cstring>
+
 #include "pack/candidate_table.h"
-#include "pack/character_table.h"
-#include "pack/stream_marks.h"
 
 namespace vendrel {
 
 namespace {
 
-// Counts the occurrence of (left, right) at the scan's start plus every
-// later one from position q on, marking each later one's left byte. The
-// right byte may carry a mark of its own, so it is compared unmarked.
-std::uint16_t count_and_mark(std::uint8_t* q, std::uint8_t left, std::uint8_t right) {
-    std::uint16_t count = 1;
-    while (*q != kEndMark) {
-        if (*q == left) {
-            if (q[1] == kEndMark) break;
-            if ((q[1] & kUnmarkedMask) == right) {
-                *q |= kMarkBit;
-                ++count;
-                q += 2;
-                continue;
-            }
-        }
-        ++q;
+// Groups the positions of every pair that a counting pass may take (no
+// separator on either side) by pair value, in increasing order, and notes
+// each position's place in its group.
+void group_positions_by_pair(const std::uint8_t* stream, int length, PackWorkspace& work) {
+    std::uint32_t* first = work.first;
+    std::memset(first, 0, sizeof work.first);
+    for (int p = 0; p + 1 < length; ++p) {
+        if (stream[p] != 0 && stream[p + 1] != 0) ++first[pair_value(stream[p], stream[p + 1]) + 1];
     }
-    return count;
+    for (int key = 0; key < kPairKeyCount; ++key) first[key + 1] += first[key];
+    // Filling advances first[key] to the start of the next group; the
+    // groups' starts are then shifted back into place.
+    for (int p = 0; p + 1 < length; ++p) {
+        if (stream[p] == 0 || stream[p + 1] == 0) continue;
+        const std::uint32_t index = first[pair_value(stream[p], stream[p + 1])]++;
+        work.positions[index] = static_cast<std::uint16_t>(p);
+        work.rank[p] = static_cast<std::uint16_t>(index);
+    }
+    std::memmove(first + 1, first, kPairKeyCount * sizeof *first);
+    first[0] = 0;
 }
 
 }  // namespace
 
-void count_initial_pairs(Job& job) {
-    for (std::uint8_t* p = job.text_buffer; *p != kEndMark; ++p) {
-        const std::uint8_t left = *p;
-        if (left == kSeparatorCode || is_marked(left)) continue;
-        const std::uint8_t right_byte = p[1];
-        if (right_byte == kEndMark) break;
-        if (right_byte == kSeparatorCode) continue;
+void count_initial_pairs(Job& job, PackWorkspace& work) {
+    const std::uint8_t* stream = job.text_buffer;
+    const int length = job.packed_length;
+    group_positions_by_pair(stream, length, work);
+    work.clear_marks();
 
-        // The right byte was marked if it was counted as a left byte before.
-        const std::uint8_t right = right_byte & kUnmarkedMask;
-        const std::uint16_t count = count_and_mark(p + 2, left, right);
-        insert_candidate(job, count, pair_value(left, right));
+    // The walk takes each unmarked position as a first occurrence, in
+    // stream order, and counts its pair from two places on, left to right
+    // without overlap, marking the later occurrences it counts. Only the
+    // occurrences of that very pair can match, so the scan visits just the
+    // rest of the pair's group instead of the whole stream.
+    for (int p = 0; p < length; ++p) {
+        const std::uint8_t left = stream[p];
+        if (left == 0 || work.is_marked(p)) continue;
+        if (p + 1 == length) break;
+        const std::uint8_t right = stream[p + 1];
+        if (right == 0) continue;
+
+        const std::uint16_t pair = pair_value(left, right);
+        int count = 1;
+        int next = p + 2;
+        for (std::uint32_t index = work.rank[p] + 1u; index < work.first[pair + 1]; ++index) {
+            const int q = work.positions[index];
+            if (q < next || work.is_marked(q)) continue;
+            work.mark(q);
+            ++count;
+            next = q + 2;
+        }
+        insert_candidate(job, static_cast<std::uint16_t>(count), pair);
     }
 }
 

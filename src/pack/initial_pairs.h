@@ -1,15 +1,16 @@
-// The first count of adjacent pairs in the fresh code stream.
+// The initial counting pass over the fresh code stream.
 #pragma once
 
 #include "cli/job.h"
+#include "pack/pack_workspace.h"
 
 namespace vendrel {
 
-// Counts every pair of adjacent codes without the separator from its first
-// unmarked occurrence on, left to right without overlap, marking the later
-// occurrences it counts, and enters each count with insert_candidate.
-// Needs the unmarked code stream of map_text_to_codes and an empty candidate
-// table; leaves marks in the stream for clear_marks to remove.
-void count_initial_pairs(Job& job);
+// Counts the adjacent pairs of the code stream into the empty candidate
+// table with the plain insertion: each pair from its first occurrence that
+// an earlier count has not taken, left to right without overlap. In a run
+// of one code both alignments of the run are counted, so such a pair may be
+// entered twice.
+void count_initial_pairs(Job& job, PackWorkspace& work);
 
 }  // namespace vendrel

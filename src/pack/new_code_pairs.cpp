@@ -1,84 +1,137 @@
 #include "pack/new_code_pairs.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <cstring>
 
 #include "pack/candidate_table.h"
-#include "pack/character_table.h"
-#include "pack/stream_marks.h"
 
 namespace vendrel {
 
 namespace {
 
-struct CountingMode {
-    bool marking;
-    std::uint8_t mask;  // applied to the right byte of a later occurrence
+// The new code's positions grouped by the code beside them, at offset +1
+// (right neighbour) or -1 (left neighbour); positions whose neighbour would
+// be the end mark are left out.
+struct NeighbourGroups {
+    const std::uint32_t* first;      // 257 group starts
+    const std::uint16_t* positions;  // each group in increasing order
+
+    // The group's positions from the first one at or after position on.
+    std::pair<const std::uint16_t*, const std::uint16_t*> from(std::uint8_t code, int position) const {
+        const std::uint16_t* begin = positions + first[code];
+        const std::uint16_t* end = positions + first[code + 1];
+        return {std::lower_bound(begin, end, position), end};
+    }
 };
 
-// Counts one occurrence plus every later one from q on, where the left byte
-// equals left exactly and the right byte, masked, equals right; in marking
-// mode the left byte of each later occurrence is marked.
-std::uint16_t count_from(std::uint8_t* q, std::uint8_t left, std::uint8_t right,
-                         CountingMode mode) {
-    std::uint16_t count = 1;
-    while (*q != kEndMark) {
-        if (*q == left && (q[1] & mode.mask) == right) {
-            if (mode.marking) *q |= kMarkBit;
-            ++count;
-            q += 2;
-        } else {
-            ++q;
-        }
+NeighbourGroups group_by_neighbour(const std::uint8_t* stream, int length, PackWorkspace& work, int offset) {
+    std::uint32_t* first = work.first;
+    std::memset(first, 0, 258 * sizeof *first);
+    const std::uint16_t* places = work.new_code_positions;
+    const int count = work.new_code_count;
+    for (int i = 0; i < count; ++i) {
+        const int neighbour = places[i] + offset;
+        if (neighbour < length) ++first[stream[neighbour] + 1];
     }
-    return count;
+    for (int code = 0; code < 256; ++code) first[code + 1] += first[code];
+    for (int i = 0; i < count; ++i) {
+        const int neighbour = places[i] + offset;
+        if (neighbour < length) work.positions[first[stream[neighbour]]++] = places[i];
+    }
+    std::memmove(first + 1, first, 256 * sizeof *first);
+    first[0] = 0;
+    return {first, work.positions};
 }
 
-void enter_pair(Job& job, std::uint16_t count, std::uint16_t pair, CountingMode mode) {
-    if (mode.marking) {
-        insert_candidate(job, count, pair);
+void enter(Job& job, bool marking, int count, std::uint16_t pair) {
+    if (marking) {
+        insert_candidate(job, static_cast<std::uint16_t>(count), pair);
     } else {
-        insert_candidate_unique(job, count, pair);
+        insert_candidate_unique(job, static_cast<std::uint16_t>(count), pair);
     }
 }
 
-// Pairs (new_code, R). R is taken as it stands, mark included; a marked R
-// matches nothing later, so its count stays 1 and it is not entered.
-void count_pairs_with_new_code_left(Job& job, std::uint8_t new_code, CountingMode mode) {
-    for (std::uint8_t* p = job.text_buffer; *p != kEndMark; ++p) {
-        if (*p != new_code) continue;
-        const std::uint8_t right = p[1];
-        if (right == kEndMark) return;
-        if (right == kSeparatorCode) continue;
-        // The scan starts on this occurrence's right byte, so in a run of the
-        // new code the overlapping occurrence counts too.
-        const std::uint16_t count = count_from(p + 1, new_code, right, mode);
-        enter_pair(job, count, pair_value(new_code, right), mode);
+// Pairs with the new code on the left. Each unmarked occurrence of the new
+// code counts its pair from the occurrence's own right code on (so in a run
+// of the new code the overlapping occurrence counts too), marking the later
+// occurrences it takes.
+void count_pairs_with_new_code_on_left(Job& job, PackWorkspace& work, bool marking) {
+    const std::uint8_t* stream = job.text_buffer;
+    const int length = job.packed_length;
+    const auto code = static_cast<std::uint8_t>(job.next_code - 1);
+    const NeighbourGroups by_right = group_by_neighbour(stream, length, work, +1);
+    bool taken[256] = {};
+
+    for (int i = 0; i < work.new_code_count; ++i) {
+        const int p = work.new_code_positions[i];
+        if (marking && work.is_marked(p)) continue;
+        if (p + 1 == length) break;
+        const std::uint8_t right = stream[p + 1];
+        if (right == 0) continue;
+        // A marked right code matches nothing: the count stays 1.
+        if (marking && work.is_marked(p + 1)) continue;
+        // Without marks every later occurrence counts its pair again, with a
+        // count no higher; the unique insertion refuses or drops all those,
+        // so only the first occurrence of each pair is counted.
+        if (!marking) {
+            if (taken[right]) continue;
+            taken[right] = true;
+        }
+        int count = 1;
+        int next = p + 1;
+        for (auto [q, end] = by_right.from(right, p + 1); q != end; ++q) {
+            if (*q < next || (marking && work.is_marked(*q))) continue;
+            if (marking) work.mark(*q);
+            ++count;
+            next = *q + 2;
+        }
+        enter(job, marking, count, pair_value(code, right));
     }
 }
 
-// Pairs (X, new_code). A new code that the first walk marked is skipped here,
-// and so is one whose left neighbour carries a mark: counted already.
-void count_pairs_with_new_code_right(Job& job, std::uint8_t new_code, CountingMode mode) {
-    // The stream begins with the separator, never the new code, so every
-    // occurrence has a left neighbour.
-    for (std::uint8_t* p = job.text_buffer; *p != kEndMark; ++p) {
-        if (*p != new_code) continue;
-        const std::uint8_t left = p[-1];
-        if (left == kSeparatorCode) continue;
-        if (mode.marking && is_marked(left)) continue;
-        const std::uint16_t count = count_from(p + 1, left, new_code, mode);
-        enter_pair(job, count, pair_value(left, new_code), mode);
+// Pairs with the new code on the right. Each unmarked occurrence whose left
+// neighbour is neither a separator nor marked counts the pair from the
+// occurrence's right code on; the codes it takes are left codes just before
+// later occurrences of the new code, marked or not.
+void count_pairs_with_new_code_on_right(Job& job, PackWorkspace& work, bool marking) {
+    const std::uint8_t* stream = job.text_buffer;
+    const int length = job.packed_length;
+    const auto code = static_cast<std::uint8_t>(job.next_code - 1);
+    const NeighbourGroups by_left = group_by_neighbour(stream, length, work, -1);
+    bool taken[256] = {};
+
+    for (int i = 0; i < work.new_code_count; ++i) {
+        const int p = work.new_code_positions[i];
+        if (marking && work.is_marked(p)) continue;
+        const std::uint8_t left = stream[p - 1];  // the stream starts with a separator, never the new code
+        if (left == 0) continue;
+        if (marking && work.is_marked(p - 1)) continue;
+        if (!marking) {
+            if (taken[left]) continue;
+            taken[left] = true;
+        }
+        int count = 1;
+        int next = p + 1;
+        for (auto [w, end] = by_left.from(left, p + 2); w != end; ++w) {
+            const int q = *w - 1;
+            if (q < next || (marking && work.is_marked(q))) continue;
+            if (marking) work.mark(q);
+            ++count;
+            next = q + 2;
+        }
+        enter(job, marking, count, pair_value(left, code));
     }
 }
 
 }  // namespace
 
-void count_new_code_pairs(Job& job) {
-    const auto new_code = static_cast<std::uint8_t>(job.next_code - 1);
-    const bool marking = marks_usable(job);
-    const CountingMode mode{marking, marking ? kUnmarkedMask : std::uint8_t{0xFF}};
-    count_pairs_with_new_code_left(job, new_code, mode);
-    count_pairs_with_new_code_right(job, new_code, mode);
+void count_new_code_pairs(Job& job, PackWorkspace& work) {
+    // Marks are usable while the new code is at most 126: a marked 127
+    // would read as the end mark, and from 128 on bit 7 belongs to the codes.
+    const bool marking = job.next_code < 128;
+    work.clear_marks();
+    count_pairs_with_new_code_on_left(job, work, marking);
+    count_pairs_with_new_code_on_right(job, work, marking);
 }
 
 }  // namespace vendrel

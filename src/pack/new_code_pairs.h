@@ -4,16 +4,16 @@
 #pragma once
 
 #include "cli/job.h"
+#include "pack/pack_workspace.h"
 
 namespace vendrel {
 
 // The new code is next_code - 1. A first walk counts the pairs with the new
 // code on the left, a second those with it on the right. While next_code is
-// below 128 the walks mark the occurrences they count (leaving the marks for
-// clear_marks) and enter pairs with insert_candidate; from 128 on a marked
-// byte could not be told from a code, so they mark nothing and enter pairs
-// with insert_candidate_unique, which keeps only the count from the first
+// below 128 the walks mark the occurrences they count and enter pairs with
+// insert_candidate; from 128 on they mark nothing and enter pairs with
+// insert_candidate_unique, which keeps only the count from the first
 // occurrence.
-void count_new_code_pairs(Job& job);
+void count_new_code_pairs(Job& job, PackWorkspace& work);
 
 }  // namespace vendrel

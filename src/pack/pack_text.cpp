@@ -1,12 +1,15 @@
 #include "pack/pack_text.h"
 
+#include <memory>
+#include <new>
+
 #include "cli/messages.h"
 #include "pack/candidate_recount.h"
 #include "pack/character_table.h"
 #include "pack/initial_pairs.h"
 #include "pack/new_code_pairs.h"
+#include "pack/pack_workspace.h"
 #include "pack/pair_substitution.h"
-#include "pack/stream_marks.h"
 #include "prepare/conversion_table.h"
 #include "prepare/desktop_import.h"
 #include "prepare/line_ends.h"
@@ -51,17 +54,20 @@ int pack_text(Job& job) {
     job.next_code = job.char_count;
     map_text_to_codes(job);
 
-    count_initial_pairs(job);
-    clear_marks(job);
+    // The work tables are fixed in size, taken once for the whole run and
+    // zero-filled, so that no position starts out marked.
+    const std::unique_ptr<PackWorkspace> work(new (std::nothrow) PackWorkspace{});
+    if (work == nullptr) return report_error(kOutOfMemory);
 
-    while (substitute_best_pair(job)) {
+    count_initial_pairs(job, *work);
+    while (substitute_best_pair(job, *work)) {
+        const AffectedPairCounts& counts = count_affected_pairs(job, *work);
         if (job.oa) {
-            recount_candidates_single_pass(job);
+            recount_candidates_single_pass(job, counts);
         } else {
-            recount_candidates(job);
+            recount_candidates(job, counts);
         }
-        count_new_code_pairs(job);
-        if (marks_usable(job)) clear_marks(job);
+        count_new_code_pairs(job, *work);
     }
 
     job.symbol_table_size = static_cast<std::int32_t>(job.symbol_end - job.symbol_table);

@@ -88,26 +88,5 @@ TEST(RoundTrip, GeneratedTextsComeBackWithTheirRecords) {
     EXPECT_GT(checked, 100);
 }
 
-TEST(RoundTrip, RangesCutTheSameRecords) {
-    TextShape shape;
-    shape.record_count = 30;
-    const std::string source = generate_text(99, shape);
-    for (Routine routine : {Routine::kZ80, Routine::kI8080}) {
-        PackOptions options;
-        options.routine = routine;
-        const Packed packed = pack(source, options);
-        const auto records = records_of(source, false);
-        ASSERT_EQ(records.size(), 30u);
-        for (int from = 1; from <= 31; from += 3) {
-            const int to = from + 4;
-            const Extraction run = extract_file(packed.image, ExtractOptions{from, to, false, "o"});
-            std::vector<std::string> wanted;
-            for (int k = from; k <= to && k <= 30; ++k) wanted.push_back(records[static_cast<std::size_t>(k - 1)]);
-            const std::string expected = from > 31 ? "" : extracted_form(wanted, '|');
-            EXPECT_EQ(run.text, expected) << routine_name(routine) << " from " << from;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace vendrel::test

@@ -1,5 +1,5 @@
 // The two recounts on hand-made streams and tables.
-#include "pack/candidate_recount.h"
+#include "pack/reference/candidate_recount.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,9 @@
 
 namespace vendrel::test {
 namespace {
+
+// The operations one by one are those of the plain reference packer.
+using namespace vendrel::reference;
 
 // Codes of the pair just replaced, as the newest pair-table entry.
 constexpr std::uint8_t kA = 1;

@@ -1,6 +1,6 @@
 // The first count of adjacent pairs: the entries it makes and the marks it
 // leaves in the stream.
-#include "pack/initial_pairs.h"
+#include "pack/reference/initial_pairs.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "pack/character_table.h"
-#include "pack/stream_marks.h"
+#include "pack/reference/stream_marks.h"
 #include "pack_checks.h"
 #include "support/job_fixture.h"
 
 namespace vendrel::test {
 namespace {
+
+// The operations one by one are those of the plain reference packer.
+using namespace vendrel::reference;
 
 struct InitialCountExample {
     const char* name;

@@ -1,5 +1,5 @@
 // The count of the pairs that a new code forms, with and without marks.
-#include "pack/new_code_pairs.h"
+#include "pack/reference/new_code_pairs.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,9 @@
 
 namespace vendrel::test {
 namespace {
+
+// The operations one by one are those of the plain reference packer.
+using namespace vendrel::reference;
 
 struct NewPairsExample {
     const char* name;

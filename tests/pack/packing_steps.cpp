@@ -1,13 +1,17 @@
 #include "packing_steps.h"
 
-#include "pack/candidate_recount.h"
+#include "pack/reference/candidate_recount.h"
 #include "pack/character_table.h"
-#include "pack/initial_pairs.h"
-#include "pack/new_code_pairs.h"
-#include "pack/pair_substitution.h"
-#include "pack/stream_marks.h"
+#include "pack/reference/initial_pairs.h"
+#include "pack/reference/new_code_pairs.h"
+#include "pack/reference/pair_substitution.h"
+#include "pack/reference/stream_marks.h"
 
 namespace vendrel::test {
+
+// The steps are those of the plain reference packer, whose stream carries
+// the marks that the tests look at.
+using namespace vendrel::reference;
 
 PackingSteps::PackingSteps(const std::string& text, bool oa) {
     job_->oa = oa ? 1 : 0;

@@ -1,5 +1,5 @@
-// Tape files written by the built program: the report's final length, and
-// -append putting a second tape behind the first.
+// Tape files written by the built program: -append puts a second tape
+// behind the first, and without it the file is replaced.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,32 +14,6 @@ namespace {
 
 const std::string kSource = "#one\r\n#two\r\n#three\r\n#";
 
-
-// The number in a report line such as "Total length:\t\t\t87 bytes (58.00%)".
-int report_value(const std::string& out, const std::string& label) {
-    const std::size_t at = out.find(label);
-    if (at == std::string::npos) return -1;
-    return std::stoi(out.substr(out.find_first_not_of('\t', at + label.size())));
-}
-
-TEST(TapeProgram, ReportsFinalLengthWithTapeFraming) {
-    ScratchDir dir;
-    const std::string source = dir.write("story.txt", kSource);
-    const struct {
-        std::vector<std::string> options;
-        const char* output;
-        int framing;
-    } cases[] = {{{"-z80", "-tap"}, "story.tap", 25}, {{"-i8080", "-ptp"}, "story.ptp", 68}};
-    for (const auto& c : cases) {
-        std::vector<std::string> args = c.options;
-        args.push_back(source);
-        const ProgramResult run = run_program(args);
-        ASSERT_EQ(run.exit_status, 0) << run.err;
-        const int total = report_value(run.out, "Total length:");
-        EXPECT_EQ(report_value(run.out, "Final length:"), total + c.framing) << run.out;
-        EXPECT_EQ(static_cast<int>(read_file(dir.file(c.output)).size()), total + c.framing);
-    }
-}
 
 TEST(TapeProgram, AppendPutsASecondTapBehindTheFirst) {
     ScratchDir dir;

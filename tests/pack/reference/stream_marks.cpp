@@ -1,6 +1,6 @@
-#include "pack/stream_marks.h"
+#include "pack/reference/stream_marks.h"
 
-namespace vendrel {
+namespace vendrel::reference {
 
 void clear_marks(Job& job) {
     for (std::uint8_t* byte = job.text_buffer; *byte != kEndMark; ++byte) {
@@ -8,4 +8,4 @@ void clear_marks(Job& job) {
     }
 }
 
-}  // namespace vendrel
+}  // namespace vendrel::reference

@@ -8,7 +8,7 @@
 
 #include "cli/job.h"
 
-namespace vendrel {
+namespace vendrel::reference {
 
 inline constexpr std::uint8_t kMarkBit = 0x80;
 inline constexpr std::uint8_t kUnmarkedMask = 0x7F;
@@ -23,4 +23,4 @@ inline bool marks_usable(const Job& job) { return job.next_code < 128; }
 // Clears bit 7 of every byte before the end mark.
 void clear_marks(Job& job);
 
-}  // namespace vendrel
+}  // namespace vendrel::reference
