@@ -98,31 +98,36 @@ int write_output(Job& job) {
     return write_output_file(job.output_path, job.image_buffer, job.final_length, job.append != 0);
 }
 
-// Everything after a successful parse, step by step; the first error ends it.
-int process(Job& job) {
-    int result = read_inputs(job);
-    if (result != 0) return result;
-
-    if (is_extraction(job)) {
-        result = extract_from_image(job);
-    } else {
-        result = pack_source(job);
-        if (result == 0) result = compose_output(job);
-        if (result == 0) print_report(job);
-    }
-    if (result != 0) return result;
-    return write_output(job);
-}
-
 }  // namespace
 
 int run(int argc, const char* const* argv) {
+    // 1. The banner opens every run.
     print_banner();
 
+    // 2. No arguments ask for the usage text, as -h does; otherwise the
+    // command line becomes the Job.
     Job* job = nullptr;
     int result = argc < 2 ? kUsageRequested : parse_command_line(argc, argv, job);
-    if (result == 0) result = process(*job);
 
+    // 3. Read the source file and the conversion table.
+    if (result == 0) result = read_inputs(*job);
+
+    if (result == 0 && is_extraction(*job)) {
+        // 4. Recognise the packed image and expand its records.
+        result = extract_from_image(*job);
+    } else if (result == 0) {
+        // 4. Prepare and pack the text, compose the image or tape file,
+        // and report.
+        result = pack_source(*job);
+        if (result == 0) result = compose_output(*job);
+        if (result == 0) print_report(*job);
+    }
+
+    // 5. Write the output file.
+    if (result == 0) result = write_output(*job);
+
+    // 6. The usage text, or the empty line that ends a successful run;
+    // then everything is released.
     if (result == kUsageRequested) {
         print_usage();
         result = 0;

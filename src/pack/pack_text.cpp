@@ -32,7 +32,8 @@ void apply_chosen_line_end_policy(Job& job) {
     }
 }
 
-// Prepares the text in place. Returns 0 or an error a pass has reported.
+}  // namespace
+
 int prepare_text(Job& job) {
     if (job.conversion_count > 0) apply_conversion_table(job);
     if (job.dtp) {
@@ -42,8 +43,6 @@ int prepare_text(Job& job) {
     apply_chosen_line_end_policy(job);
     return 0;
 }
-
-}  // namespace
 
 int pack_text(Job& job) {
     const int prepared = prepare_text(job);

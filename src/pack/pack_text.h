@@ -17,4 +17,9 @@ namespace vendrel {
 // must be empty on entry, as in a fresh Job.
 int pack_text(Job& job);
 
+// The preparation passes that the flags ask for, in their fixed order:
+// conversion table, Desktop import, line-end policy. Returns 0 or the error
+// that a pass has reported.
+int prepare_text(Job& job);
+
 }  // namespace vendrel
