@@ -3,12 +3,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "cli/messages.h"
 
 namespace vendrel {
 
 int read_whole_file(const char* path, std::uint8_t* buffer, int limit) {
+    // A directory opens as a stream on some systems, with a length that
+    // means nothing: it is no file to read.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return report_error(kCannotOpenInput, path);
+
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return report_error(kCannotOpenInput, path);
 

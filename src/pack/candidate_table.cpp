@@ -19,8 +19,18 @@ void insert_candidate(Job& job, std::uint16_t count, std::uint16_t pair) {
     if (count < kMinCandidateCount) return;
     Candidate* table = job.candidate_table;
 
+    // Counts never increase along the table, so the first entry with a
+    // smaller count is found by halving.
     int index = 0;
-    while (index < kCandidateCount && table[index].count >= count) ++index;
+    int end = kCandidateCount;
+    while (index < end) {
+        const int middle = (index + end) / 2;
+        if (table[middle].count >= count) {
+            index = middle + 1;
+        } else {
+            end = middle;
+        }
+    }
     if (index == kCandidateCount) return;
 
     std::memmove(table + index + 1, table + index,
@@ -30,9 +40,20 @@ void insert_candidate(Job& job, std::uint16_t count, std::uint16_t pair) {
 
 void insert_candidate_unique(Job& job, std::uint16_t count, std::uint16_t pair) {
     if (count < kMinCandidateCount) return;
-    for (int index = 0; index < kCandidateCount; ++index) {
-        if (job.candidate_table[index].pair == pair) return;
-    }
+    // The pairs are compared as whole entries, all of them without an early
+    // exit, which the compiler turns into a few wide comparisons.
+    static_assert(sizeof(Candidate) == sizeof(std::uint32_t));
+    std::uint32_t entries[kCandidateCount];
+    std::memcpy(entries, job.candidate_table, sizeof entries);
+    const Candidate probe{0, pair};
+    std::uint32_t pair_bits = 0;
+    std::uint32_t pair_mask = 0;
+    const Candidate mask{0, 0xFFFF};
+    std::memcpy(&pair_bits, &probe, sizeof pair_bits);
+    std::memcpy(&pair_mask, &mask, sizeof pair_mask);
+    std::uint32_t found = 0;
+    for (const std::uint32_t entry : entries) found |= (entry & pair_mask) == pair_bits ? 1u : 0u;
+    if (found != 0) return;
     insert_candidate(job, count, pair);
 }
 

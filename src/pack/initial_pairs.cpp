@@ -13,16 +13,16 @@ namespace {
 // each position's place in its group.
 void group_positions_by_pair(const std::uint8_t* stream, int length, PackWorkspace& work) {
     std::uint32_t* first = work.first;
-    std::memset(first, 0, sizeof work.first);
+    std::memset(first, 0, (kPairKeyCount + 1) * sizeof *first);
     for (int p = 0; p + 1 < length; ++p) {
-        if (stream[p] != 0 && stream[p + 1] != 0) ++first[pair_value(stream[p], stream[p + 1]) + 1];
+        if (stream[p] != 0 && stream[p + 1] != 0) ++first[pair_key(stream[p], stream[p + 1]) + 1];
     }
     for (int key = 0; key < kPairKeyCount; ++key) first[key + 1] += first[key];
     // Filling advances first[key] to the start of the next group; the
     // groups' starts are then shifted back into place.
     for (int p = 0; p + 1 < length; ++p) {
         if (stream[p] == 0 || stream[p + 1] == 0) continue;
-        const std::uint32_t index = first[pair_value(stream[p], stream[p + 1])]++;
+        const std::uint32_t index = first[pair_key(stream[p], stream[p + 1])]++;
         work.positions[index] = static_cast<std::uint16_t>(p);
         work.rank[p] = static_cast<std::uint16_t>(index);
     }
@@ -53,7 +53,8 @@ void count_initial_pairs(Job& job, PackWorkspace& work) {
         const std::uint16_t pair = pair_value(left, right);
         int count = 1;
         int next = p + 2;
-        for (std::uint32_t index = work.rank[p] + 1u; index < work.first[pair + 1]; ++index) {
+        const std::uint32_t group_end = work.first[pair_key(left, right) + 1];
+        for (std::uint32_t index = work.rank[p] + 1u; index < group_end; ++index) {
             const int q = work.positions[index];
             if (q < next || work.is_marked(q)) continue;
             work.mark(q);

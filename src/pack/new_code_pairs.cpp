@@ -9,9 +9,9 @@ namespace vendrel {
 
 namespace {
 
-// The new code's positions grouped by the code beside them, at offset +1
-// (right neighbour) or -1 (left neighbour); positions whose neighbour would
-// be the end mark are left out.
+// The new code's positions grouped by the code beside them, the right
+// neighbour (next) or the left one (previous); positions without that
+// neighbour are left out.
 struct NeighbourGroups {
     const std::uint32_t* first;      // 257 group starts
     const std::uint16_t* positions;  // each group in increasing order
@@ -24,19 +24,19 @@ struct NeighbourGroups {
     }
 };
 
-NeighbourGroups group_by_neighbour(const std::uint8_t* stream, int length, PackWorkspace& work, int offset) {
+NeighbourGroups group_by_neighbour(const std::uint8_t* stream, PackWorkspace& work, const std::uint16_t* neighbour) {
     std::uint32_t* first = work.first;
     std::memset(first, 0, 258 * sizeof *first);
     const std::uint16_t* places = work.new_code_positions;
     const int count = work.new_code_count;
     for (int i = 0; i < count; ++i) {
-        const int neighbour = places[i] + offset;
-        if (neighbour < length) ++first[stream[neighbour] + 1];
+        const std::uint16_t beside = neighbour[places[i]];
+        if (beside != kNoPosition) ++first[stream[beside] + 1];
     }
     for (int code = 0; code < 256; ++code) first[code + 1] += first[code];
     for (int i = 0; i < count; ++i) {
-        const int neighbour = places[i] + offset;
-        if (neighbour < length) work.positions[first[stream[neighbour]]++] = places[i];
+        const std::uint16_t beside = neighbour[places[i]];
+        if (beside != kNoPosition) work.positions[first[stream[beside]]++] = places[i];
     }
     std::memmove(first + 1, first, 256 * sizeof *first);
     first[0] = 0;
@@ -57,19 +57,19 @@ void enter(Job& job, bool marking, int count, std::uint16_t pair) {
 // occurrences it takes.
 void count_pairs_with_new_code_on_left(Job& job, PackWorkspace& work, bool marking) {
     const std::uint8_t* stream = job.text_buffer;
-    const int length = job.packed_length;
     const auto code = static_cast<std::uint8_t>(job.next_code - 1);
-    const NeighbourGroups by_right = group_by_neighbour(stream, length, work, +1);
+    const NeighbourGroups by_right = group_by_neighbour(stream, work, work.next);
     bool taken[256] = {};
 
     for (int i = 0; i < work.new_code_count; ++i) {
         const int p = work.new_code_positions[i];
         if (marking && work.is_marked(p)) continue;
-        if (p + 1 == length) break;
-        const std::uint8_t right = stream[p + 1];
+        const std::uint16_t after = work.next[p];
+        if (after == kNoPosition) break;
+        const std::uint8_t right = stream[after];
         if (right == 0) continue;
         // A marked right code matches nothing: the count stays 1.
-        if (marking && work.is_marked(p + 1)) continue;
+        if (marking && work.is_marked(after)) continue;
         // Without marks every later occurrence counts its pair again, with a
         // count no higher; the unique insertion refuses or drops all those,
         // so only the first occurrence of each pair is counted.
@@ -78,12 +78,12 @@ void count_pairs_with_new_code_on_left(Job& job, PackWorkspace& work, bool marki
             taken[right] = true;
         }
         int count = 1;
-        int next = p + 1;
-        for (auto [q, end] = by_right.from(right, p + 1); q != end; ++q) {
+        int next = after;
+        for (auto [q, end] = by_right.from(right, after); q != end; ++q) {
             if (*q < next || (marking && work.is_marked(*q))) continue;
             if (marking) work.mark(*q);
             ++count;
-            next = *q + 2;
+            next = work.next[work.next[*q]];
         }
         enter(job, marking, count, pair_value(code, right));
     }
@@ -95,29 +95,33 @@ void count_pairs_with_new_code_on_left(Job& job, PackWorkspace& work, bool marki
 // later occurrences of the new code, marked or not.
 void count_pairs_with_new_code_on_right(Job& job, PackWorkspace& work, bool marking) {
     const std::uint8_t* stream = job.text_buffer;
-    const int length = job.packed_length;
     const auto code = static_cast<std::uint8_t>(job.next_code - 1);
-    const NeighbourGroups by_left = group_by_neighbour(stream, length, work, -1);
+    const NeighbourGroups by_left = group_by_neighbour(stream, work, work.previous);
     bool taken[256] = {};
 
     for (int i = 0; i < work.new_code_count; ++i) {
         const int p = work.new_code_positions[i];
         if (marking && work.is_marked(p)) continue;
-        const std::uint8_t left = stream[p - 1];  // the stream starts with a separator, never the new code
+        // The stream starts with a separator, never the new code, so there
+        // is a code before every occurrence.
+        const std::uint16_t before = work.previous[p];
+        const std::uint8_t left = stream[before];
         if (left == 0) continue;
-        if (marking && work.is_marked(p - 1)) continue;
+        if (marking && work.is_marked(before)) continue;
         if (!marking) {
             if (taken[left]) continue;
             taken[left] = true;
         }
+        // Later occurrences of the new code whose left code is at or after
+        // the code behind this occurrence.
         int count = 1;
-        int next = p + 1;
-        for (auto [w, end] = by_left.from(left, p + 2); w != end; ++w) {
-            const int q = *w - 1;
+        int next = work.next[p];
+        for (auto [w, end] = by_left.from(left, p + 1); w != end; ++w) {
+            const int q = work.previous[*w];
             if (q < next || (marking && work.is_marked(q))) continue;
             if (marking) work.mark(q);
             ++count;
-            next = q + 2;
+            next = work.next[*w];
         }
         enter(job, marking, count, pair_value(left, code));
     }

@@ -7,6 +7,7 @@
 #include "pack/candidate_recount.h"
 #include "pack/character_table.h"
 #include "pack/initial_pairs.h"
+#include "pack/linked_stream.h"
 #include "pack/new_code_pairs.h"
 #include "pack/pack_workspace.h"
 #include "pack/pair_substitution.h"
@@ -53,14 +54,16 @@ int pack_text(Job& job) {
     job.next_code = job.char_count;
     map_text_to_codes(job);
 
-    // The work tables are fixed in size, taken once for the whole run and
-    // zero-filled, so that no position starts out marked.
-    const std::unique_ptr<PackWorkspace> work(new (std::nothrow) PackWorkspace{});
+    // The work tables are fixed in size and taken once for the whole run;
+    // only the part that is read before it is written is cleared.
+    const std::unique_ptr<PackWorkspace> work(new (std::nothrow) PackWorkspace);
     if (work == nullptr) return report_error(kOutOfMemory);
+    work->start(job.packed_length);
 
     count_initial_pairs(job, *work);
+    link_stream(job, *work);
     while (substitute_best_pair(job, *work)) {
-        const AffectedPairCounts& counts = count_affected_pairs(job, *work);
+        const AffectedPairCounts& counts = work->affected;
         if (job.oa) {
             recount_candidates_single_pass(job, counts);
         } else {
@@ -68,6 +71,7 @@ int pack_text(Job& job) {
         }
         count_new_code_pairs(job, *work);
     }
+    write_linked_stream(job, *work);
 
     job.symbol_table_size = static_cast<std::int32_t>(job.symbol_end - job.symbol_table);
     return 0;

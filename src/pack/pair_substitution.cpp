@@ -6,6 +6,43 @@
 
 namespace vendrel {
 
+namespace {
+
+// Keeps in the list of code only the positions that still hold it, and
+// counts the pairs around each of them: the pair with its right neighbour,
+// and the pair with its left neighbour unless that neighbour is itself one
+// of the replaced codes (whose own walk takes the pair as its left pair).
+// A pair of code twice is counted left to right without overlap.
+void keep_and_count(const std::uint8_t* stream, std::uint8_t code, std::uint8_t other, PackWorkspace& work,
+                    std::uint16_t* left_is_code, std::uint16_t* right_is_code, std::uint16_t& code_twice) {
+    std::uint16_t* const list = work.occurrences;
+    std::uint32_t kept = work.code_begin[code];
+    std::uint16_t twice_end = kNoPosition;
+    for (std::uint32_t index = work.code_begin[code]; index < work.code_end[code]; ++index) {
+        const std::uint16_t p = list[index];
+        if (stream[p] != code) continue;
+        list[kept++] = p;
+        const std::uint16_t after = work.next[p];
+        if (after != kNoPosition) {
+            const std::uint8_t right = stream[after];
+            if (right != code) {
+                ++left_is_code[right];
+            } else if (p != twice_end) {
+                ++code_twice;
+                twice_end = after;
+            }
+        }
+        const std::uint16_t before = work.previous[p];
+        if (before != kNoPosition) {
+            const std::uint8_t left = stream[before];
+            if (left != code && left != other) ++right_is_code[left];
+        }
+    }
+    work.code_end[code] = kept;
+}
+
+}  // namespace
+
 bool substitute_best_pair(Job& job, PackWorkspace& work) {
     // The head's count is not looked at: an empty table has pair value 0.
     const std::uint16_t pair = job.candidate_table[0].pair;
@@ -16,36 +53,42 @@ bool substitute_best_pair(Job& job, PackWorkspace& work) {
     *job.symbol_end++ = left;
     *job.symbol_end++ = right;
 
+    // The occurrences of the left code, in stream order, are the only places
+    // where the pair can begin. One whose code has changed was taken as the
+    // right half of the pair just before it (left and right code are the
+    // same), so the pair is replaced left to right without overlap. A right
+    // half that leaves the chain is given the new code too, which tells it
+    // apart from the codes still in the lists.
     const auto code = static_cast<std::uint8_t>(job.next_code);
     std::uint8_t* const stream = job.text_buffer;
-    const int length = job.packed_length;
-    int read = 0;
-    int write = 0;
-    work.new_code_count = 0;
-    while (read < length) {
-        // Copy up to the next left code in one move.
-        const void* found = std::memchr(stream + read, left, static_cast<std::size_t>(length - read));
-        const int until = found != nullptr ? static_cast<int>(static_cast<const std::uint8_t*>(found) - stream)
-                                           : length;
-        if (until > read) {
-            std::memmove(stream + write, stream + read, static_cast<std::size_t>(until - read));
-            write += until - read;
-            read = until;
-        }
-        if (read == length) break;
-        if (read + 1 < length && stream[read + 1] == right) {
-            work.new_code_positions[work.new_code_count++] = static_cast<std::uint16_t>(write);
-            stream[write++] = code;
-            read += 2;
-        } else {
-            stream[write++] = stream[read++];
-        }
+    std::uint16_t* const list = work.occurrences;
+    const std::uint32_t new_begin = work.occurrences_used;
+    std::uint32_t new_end = new_begin;
+    for (std::uint32_t index = work.code_begin[left]; index < work.code_end[left]; ++index) {
+        const std::uint16_t p = list[index];
+        if (stream[p] != left) continue;
+        const std::uint16_t q = work.next[p];
+        if (q == kNoPosition || stream[q] != right) continue;
+        stream[p] = code;
+        stream[q] = code;
+        const std::uint16_t after = work.next[q];
+        work.next[p] = after;
+        if (after != kNoPosition) work.previous[after] = p;
+        list[new_end++] = p;
     }
-    // Once code 255 stands in the stream this end mark is no longer a bound
-    // that can be trusted; packed_length is, and nothing walks the stream
-    // after that last step.
-    stream[write] = kEndMark;
-    job.packed_length = write;
+    AffectedPairCounts& counts = work.affected;
+    std::memset(&counts, 0, sizeof counts);
+    counts.a = left;
+    counts.b = right;
+    keep_and_count(stream, left, right, work, counts.left_is_a, counts.right_is_a, counts.a_twice);
+    if (right != left) keep_and_count(stream, right, left, work, counts.left_is_b, counts.right_is_b, counts.b_twice);
+
+    work.code_begin[code] = new_begin;
+    work.code_end[code] = new_end;
+    work.occurrences_used = new_end;
+    work.new_code_positions = list + new_begin;
+    work.new_code_count = static_cast<int>(new_end - new_begin);
+    job.packed_length -= work.new_code_count;
 
     if (job.next_code == kLastPairCode) return false;
     ++job.next_code;
@@ -58,59 +101,6 @@ std::uint16_t AffectedPairCounts::of(std::uint8_t left, std::uint8_t right) cons
     if (right == a) return right_is_a[left];
     if (right == b) return right_is_b[left];
     return 0;
-}
-
-namespace {
-
-// Counts the pairs around every occurrence of code, found with memchr:
-// the pair it forms with its right neighbour, and the pair with its left
-// neighbour unless that neighbour is itself one of the replaced codes
-// (whose own walk takes the pair as its left pair). A pair of code twice is
-// counted left to right without overlap.
-void count_pairs_around(const std::uint8_t* stream, int length, std::uint8_t code,
-                        std::uint16_t* left_is_code, std::uint16_t* right_is_code,
-                        std::uint16_t& code_twice, std::uint8_t other) {
-    int twice_end = -1;
-    const std::uint8_t* position = stream;
-    const std::uint8_t* const end = stream + length;
-    while (position < end) {
-        const void* found = std::memchr(position, code, static_cast<std::size_t>(end - position));
-        if (found == nullptr) break;
-        const auto* at = static_cast<const std::uint8_t*>(found);
-        const int i = static_cast<int>(at - stream);
-        if (i + 1 < length) {
-            const std::uint8_t right = at[1];
-            if (right != code) {
-                ++left_is_code[right];
-            } else if (i != twice_end) {
-                ++code_twice;
-                twice_end = i + 1;
-            }
-        }
-        if (i > 0) {
-            const std::uint8_t left = at[-1];
-            if (left != code && left != other) ++right_is_code[left];
-        }
-        position = at + 1;
-    }
-}
-
-}  // namespace
-
-const AffectedPairCounts& count_affected_pairs(const Job& job, PackWorkspace& work) {
-    AffectedPairCounts& counts = work.affected;
-    std::memset(&counts, 0, sizeof counts);
-    const std::uint8_t* pair_bytes = job.symbol_end - 2;
-    counts.a = pair_bytes[0];
-    counts.b = pair_bytes[1];
-
-    const std::uint8_t* stream = job.text_buffer;
-    const int length = job.packed_length;
-    count_pairs_around(stream, length, counts.a, counts.left_is_a, counts.right_is_a, counts.a_twice, counts.b);
-    if (counts.b != counts.a) {
-        count_pairs_around(stream, length, counts.b, counts.left_is_b, counts.right_is_b, counts.b_twice, counts.a);
-    }
-    return counts;
 }
 
 }  // namespace vendrel

@@ -97,6 +97,9 @@ int read_conversion_table(Job& job) {
             return report_error(kTooManyDefinitions, job.conversion_path);
         }
     }
+    // A read that failed (a directory, an I/O error) is no end of file: the
+    // table could not be read, as if it could not be opened.
+    if (std::ferror(file.get())) return report_error(kCannotOpenConversion, job.conversion_path);
     return 0;
 }
 

@@ -28,7 +28,7 @@ void OwnedJob::load_text(std::string_view text) {
     if (text.size() > static_cast<std::size_t>(kMaxSourceLength)) {
         throw std::invalid_argument("text too long");
     }
-    std::memcpy(job_->text_buffer, text.data(), text.size());
+    if (!text.empty()) std::memcpy(job_->text_buffer, text.data(), text.size());
     job_->source_length = static_cast<std::int32_t>(text.size());
     int end = job_->source_length;
     if (job_->oa && end > 0) --end;

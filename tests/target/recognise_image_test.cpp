@@ -63,7 +63,7 @@ public:
     explicit LoadedJob(const Bytes& file) {
         std::free(job_->symbol_table);
         job_->symbol_table = nullptr;
-        std::memcpy(job_->text_buffer, file.data(), file.size());
+        if (!file.empty()) std::memcpy(job_->text_buffer, file.data(), file.size());
         job_->source_length = static_cast<int>(file.size());
         job_->extract_from = 0;
         job_->extract_to = 0;
