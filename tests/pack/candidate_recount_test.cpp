@@ -35,7 +35,11 @@ void set_up(OwnedJob& job, const Bytes& stream, const std::vector<Candidate>& ta
 // count times the records 0 left right, then a final separator.
 Bytes repeated_pair(int count, std::uint8_t left, std::uint8_t right) {
     Bytes stream;
-    for (int i = 0; i < count; ++i) stream.insert(stream.end(), {0, left, right});
+    for (int i = 0; i < count; ++i) {
+        stream.push_back(0);
+        stream.push_back(left);
+        stream.push_back(right);
+    }
     stream.push_back(0);
     return stream;
 }

@@ -267,7 +267,7 @@ struct DamageCase {
 const DamageCase kDamageCases[] = {
     {"intact", true, [](Bytes&, const RoutineLayout&) {}},
     {"one_code_short_reads_the_zero_behind", true, [](Bytes& image, const RoutineLayout&) { image.pop_back(); }},
-    {"two_codes_short", false, [](Bytes& image, const RoutineLayout&) { image.resize(image.size() - 2); }},
+    {"two_codes_short", false, [](Bytes& image, const RoutineLayout&) { image.erase(image.end() - 2, image.end()); }},
     {"cut_inside_the_routine", false, [](Bytes& image, const RoutineLayout&) { image.resize(56); }},
     {"cut_after_the_symbol_table", false,
      [](Bytes& image, const RoutineLayout& layout) { image.resize(static_cast<std::size_t>(layout.length) + 9); }},
