@@ -26,6 +26,11 @@ void link_stream(const Job& job, PackWorkspace& work) {
     }
     for (int p = 0; p < length; ++p) work.occurrences[work.code_end[stream[p]]++] = static_cast<std::uint16_t>(p);
     work.occurrences_used = start;
+
+    std::memset(work.pair_count, 0, sizeof work.pair_count);
+    for (int p = 0; p + 1 < length; ++p) {
+        if (stream[p] != stream[p + 1]) ++work.pair_count[stream[p] | stream[p + 1] << 8];
+    }
     work.new_code_positions = work.occurrences;
     work.new_code_count = 0;
 }

@@ -19,18 +19,22 @@ inline constexpr int pair_key(std::uint8_t left, std::uint8_t right) { return le
 inline constexpr std::uint16_t kNoPosition = 0xFFFF;
 
 // How often each pair that holds the replaced codes A or B occurs in the
-// stream after a substitution, counted left to right without overlap.
+// stream after a substitution, counted left to right without overlap: the
+// only counts the recount needs.
 struct AffectedPairCounts {
     std::uint8_t a;
     std::uint8_t b;
-    std::uint16_t left_is_a[256];   // (A, x), x != A
-    std::uint16_t left_is_b[256];   // (B, x), x != B
-    std::uint16_t right_is_a[256];  // (x, A), x != A, B
-    std::uint16_t right_is_b[256];  // (x, B), x != A, B
-    std::uint16_t a_twice;          // (A, A)
-    std::uint16_t b_twice;          // (B, B)
+    // Occurrences of every pair of two different codes (left code in the
+    // low byte of the index), kept up to date by each substitution.
+    const std::uint16_t* pair_count;
+    // The pairs of one code twice, counted when the table holds them.
+    std::uint16_t a_twice;  // (A, A)
+    std::uint16_t b_twice;  // (B, B)
 
-    std::uint16_t of(std::uint8_t left, std::uint8_t right) const;
+    std::uint16_t of(std::uint8_t left, std::uint8_t right) const {
+        if (left != right) return pair_count[left | right << 8];
+        return left == a ? a_twice : b_twice;
+    }
 };
 
 struct PackWorkspace {
@@ -65,6 +69,12 @@ struct PackWorkspace {
     std::uint32_t code_begin[256];
     std::uint32_t code_end[256];
     std::uint32_t occurrences_used;
+
+    // Occurrences of every pair of two different codes in the chained
+    // stream, indexed by pair value. For two different codes every
+    // occurrence counts, as no two can overlap; pairs of one code twice are
+    // counted when needed, from the code's list.
+    std::uint16_t pair_count[65536];
 
     // Where the newest code stands: its list of occurrences.
     const std::uint16_t* new_code_positions;

@@ -1,44 +1,46 @@
 #include "pack/pair_substitution.h"
 
-#include <cstring>
-
 #include "pack/candidate_table.h"
 
 namespace vendrel {
 
 namespace {
 
-// Keeps in the list of code only the positions that still hold it, and
-// counts the pairs around each of them: the pair with its right neighbour,
-// and the pair with its left neighbour unless that neighbour is itself one
-// of the replaced codes (whose own walk takes the pair as its left pair).
-// A pair of code twice is counted left to right without overlap.
-void keep_and_count(const std::uint8_t* stream, std::uint8_t code, std::uint8_t other, PackWorkspace& work,
-                    std::uint16_t* left_is_code, std::uint16_t* right_is_code, std::uint16_t& code_twice) {
+// Counts the pairs of code twice left to right without overlap, walking the
+// code's list of occurrences, and drops from the list the positions that no
+// longer hold the code.
+std::uint16_t count_twice_and_keep(const std::uint8_t* stream, std::uint8_t code, PackWorkspace& work) {
     std::uint16_t* const list = work.occurrences;
     std::uint32_t kept = work.code_begin[code];
     std::uint16_t twice_end = kNoPosition;
+    std::uint16_t count = 0;
     for (std::uint32_t index = work.code_begin[code]; index < work.code_end[code]; ++index) {
         const std::uint16_t p = list[index];
         if (stream[p] != code) continue;
         list[kept++] = p;
         const std::uint16_t after = work.next[p];
-        if (after != kNoPosition) {
-            const std::uint8_t right = stream[after];
-            if (right != code) {
-                ++left_is_code[right];
-            } else if (p != twice_end) {
-                ++code_twice;
-                twice_end = after;
-            }
-        }
-        const std::uint16_t before = work.previous[p];
-        if (before != kNoPosition) {
-            const std::uint8_t left = stream[before];
-            if (left != code && left != other) ++right_is_code[left];
+        if (after != kNoPosition && stream[after] == code && p != twice_end) {
+            ++count;
+            twice_end = after;
         }
     }
     work.code_end[code] = kept;
+    return count;
+}
+
+bool table_holds(const Job& job, std::uint16_t pair) {
+    for (int index = 0; index < kCandidateCount; ++index) {
+        if (job.candidate_table[index].pair == pair) return true;
+    }
+    return false;
+}
+
+// Moves one occurrence of a pair from (old_left, old_right) to
+// (new_left, new_right) in the counts of pairs of two different codes.
+void recount_neighbour_pair(std::uint16_t* counts, std::uint8_t old_left, std::uint8_t old_right,
+                            std::uint8_t new_left, std::uint8_t new_right) {
+    if (old_left != old_right) --counts[pair_value(old_left, old_right)];
+    if (new_left != new_right) ++counts[pair_value(new_left, new_right)];
 }
 
 }  // namespace
@@ -54,34 +56,50 @@ bool substitute_best_pair(Job& job, PackWorkspace& work) {
     *job.symbol_end++ = right;
 
     // The occurrences of the left code, in stream order, are the only places
-    // where the pair can begin. One whose code has changed was taken as the
-    // right half of the pair just before it (left and right code are the
-    // same), so the pair is replaced left to right without overlap. A right
-    // half that leaves the chain is given the new code too, which tells it
-    // apart from the codes still in the lists.
+    // where the pair can begin. One whose code has changed was replaced
+    // before (as the right half of the pair just before it, when left and
+    // right code are the same, or in an earlier step), so the pair is
+    // replaced left to right without overlap and the list keeps only the
+    // positions that still hold the left code. A right half that leaves the
+    // chain is given the new code too, which tells it apart from the codes
+    // still in the lists. Each replacement moves the pairs with its two
+    // neighbours over to the new code in the pair counts.
     const auto code = static_cast<std::uint8_t>(job.next_code);
     std::uint8_t* const stream = job.text_buffer;
     std::uint16_t* const list = work.occurrences;
+    std::uint16_t* const counts = work.pair_count;
     const std::uint32_t new_begin = work.occurrences_used;
     std::uint32_t new_end = new_begin;
+    std::uint32_t kept = work.code_begin[left];
     for (std::uint32_t index = work.code_begin[left]; index < work.code_end[left]; ++index) {
         const std::uint16_t p = list[index];
         if (stream[p] != left) continue;
         const std::uint16_t q = work.next[p];
-        if (q == kNoPosition || stream[q] != right) continue;
+        if (q == kNoPosition || stream[q] != right) {
+            list[kept++] = p;
+            continue;
+        }
+        const std::uint16_t before = work.previous[p];
+        const std::uint16_t after = work.next[q];
+        if (before != kNoPosition) recount_neighbour_pair(counts, stream[before], left, stream[before], code);
+        if (left != right) --counts[pair];
+        if (after != kNoPosition) recount_neighbour_pair(counts, right, stream[after], code, stream[after]);
         stream[p] = code;
         stream[q] = code;
-        const std::uint16_t after = work.next[q];
         work.next[p] = after;
         if (after != kNoPosition) work.previous[after] = p;
         list[new_end++] = p;
     }
-    AffectedPairCounts& counts = work.affected;
-    std::memset(&counts, 0, sizeof counts);
-    counts.a = left;
-    counts.b = right;
-    keep_and_count(stream, left, right, work, counts.left_is_a, counts.right_is_a, counts.a_twice);
-    if (right != left) keep_and_count(stream, right, left, work, counts.left_is_b, counts.right_is_b, counts.b_twice);
+    work.code_end[left] = kept;
+
+    AffectedPairCounts& affected = work.affected;
+    affected.a = left;
+    affected.b = right;
+    affected.pair_count = counts;
+    affected.a_twice = table_holds(job, pair_value(left, left)) ? count_twice_and_keep(stream, left, work) : 0;
+    affected.b_twice = right != left && table_holds(job, pair_value(right, right))
+                           ? count_twice_and_keep(stream, right, work)
+                           : affected.a_twice;
 
     work.code_begin[code] = new_begin;
     work.code_end[code] = new_end;
@@ -93,14 +111,6 @@ bool substitute_best_pair(Job& job, PackWorkspace& work) {
     if (job.next_code == kLastPairCode) return false;
     ++job.next_code;
     return true;
-}
-
-std::uint16_t AffectedPairCounts::of(std::uint8_t left, std::uint8_t right) const {
-    if (left == a) return right == a ? a_twice : left_is_a[right];
-    if (left == b) return right == b ? b_twice : left_is_b[right];
-    if (right == a) return right_is_a[left];
-    if (right == b) return right_is_b[left];
-    return 0;
 }
 
 }  // namespace vendrel
