@@ -40,6 +40,9 @@ void insert_candidate(Job& job, std::uint16_t count, std::uint16_t pair) {
 
 void insert_candidate_unique(Job& job, std::uint16_t count, std::uint16_t pair) {
     if (count < kMinCandidateCount) return;
+    // A count that the last entry of a full table already reaches is not
+    // entered in any case, so the search for the pair is spared.
+    if (job.candidate_table[kCandidateCount - 1].count >= count) return;
     // The pairs are compared as whole entries, all of them without an early
     // exit, which the compiler turns into a few wide comparisons.
     static_assert(sizeof(Candidate) == sizeof(std::uint32_t));
