@@ -4,6 +4,8 @@
 // failing before its write step leaves an existing output file as it was.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <grp.h>
@@ -37,6 +39,11 @@ bool running_as_root() { return ::geteuid() == 0; }
 // exit status and standard error.
 test::ProgramResult run_as_nobody(const ScratchDir& dir, const std::vector<std::string>& args) {
     const std::string err_path = dir.file("stderr.log");
+    // nobody may not reach the build tree (a checkout under /root, say), so
+    // it runs a copy of the program in the scratch directory.
+    const std::string program = dir.file("vendrel-as-nobody");
+    std::filesystem::copy_file(VENDREL_BINARY, program, std::filesystem::copy_options::overwrite_existing);
+    ::chmod(program.c_str(), 0755);
     const pid_t pid = ::fork();
     if (pid == 0) {
         const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
@@ -46,10 +53,10 @@ test::ProgramResult run_as_nobody(const ScratchDir& dir, const std::vector<std::
             ::_exit(126);
         }
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(VENDREL_BINARY));
+        argv.push_back(const_cast<char*>(program.c_str()));
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
-        ::execv(VENDREL_BINARY, argv.data());
+        ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
     int status = 0;
