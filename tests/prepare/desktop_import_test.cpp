@@ -11,6 +11,7 @@ namespace vendrel {
 namespace {
 
 using test::OwnedJob;
+using test::text_before_end_mark;
 
 struct ImportCase {
     const char* name;
@@ -18,14 +19,6 @@ struct ImportCase {
     bool lc;
     std::string expected;
 };
-
-std::string prepared_text(const Job& job) {
-    std::string text;
-    for (int i = 0; i < kTextBufferSize && job.text_buffer[i] != kEndMark; ++i) {
-        text.push_back(static_cast<char>(job.text_buffer[i]));
-    }
-    return text;
-}
 
 class ImportDesktopDocument : public testing::TestWithParam<ImportCase> {};
 
@@ -35,7 +28,7 @@ TEST_P(ImportDesktopDocument, ProducesRunningText) {
     job->lc = c.lc ? 1 : 0;
     job.load_text(c.document);
     ASSERT_EQ(import_desktop_document(*job), 0);
-    const std::string text = prepared_text(*job);
+    const std::string text = text_before_end_mark(*job);
     EXPECT_EQ(text, c.expected);
     for (unsigned char byte : text) {
         EXPECT_GE(byte, 32);
@@ -121,7 +114,7 @@ TEST(ImportDesktopDocumentBuffer, ExpandsToTheWholeBuffer) {
     OwnedJob job;
     job.load_text(repeating_document(697, 16));  // 1 + 697 * 94 + 16 = 65,535
     ASSERT_EQ(import_desktop_document(*job), 0);
-    EXPECT_EQ(prepared_text(*job), std::string(65535, 'x'));
+    EXPECT_EQ(text_before_end_mark(*job), std::string(65535, 'x'));
     EXPECT_EQ(job->text_buffer[65535], kEndMark);
 }
 
@@ -129,7 +122,7 @@ TEST(ImportDesktopDocumentBuffer, RepeatAtEndOfLongestDocument) {
     OwnedJob job;
     job.load_text(kHead + std::string(65533, 'a') + "\xA2");
     ASSERT_EQ(import_desktop_document(*job), 0);
-    EXPECT_EQ(prepared_text(*job), std::string(65535, 'a'));
+    EXPECT_EQ(text_before_end_mark(*job), std::string(65535, 'a'));
 }
 
 struct TooLongCase {

@@ -11,6 +11,7 @@ namespace vendrel {
 namespace {
 
 using test::OwnedJob;
+using test::text_before_end_mark;
 
 struct Policy {
     const char* option;
@@ -32,14 +33,6 @@ struct LineEndCase {
     std::string expected;
 };
 
-std::string prepared_text(const Job& job) {
-    std::string text;
-    for (int i = 0; i < kTextBufferSize && job.text_buffer[i] != kEndMark; ++i) {
-        text.push_back(static_cast<char>(job.text_buffer[i]));
-    }
-    return text;
-}
-
 class LineEndPolicy : public testing::TestWithParam<LineEndCase> {};
 
 TEST_P(LineEndPolicy, RewritesTextInPlace) {
@@ -47,7 +40,7 @@ TEST_P(LineEndPolicy, RewritesTextInPlace) {
     OwnedJob job;
     job.load_text(c.text);
     apply_line_end_policy(*job, c.policy.keep_cr, c.policy.keep_lf, c.policy.to_space);
-    EXPECT_EQ(prepared_text(*job), c.expected) << c.policy.option;
+    EXPECT_EQ(text_before_end_mark(*job), c.expected) << c.policy.option;
 }
 
 const std::string kAllOtherBytes = [] {

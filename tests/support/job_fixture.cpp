@@ -39,4 +39,12 @@ std::vector<std::uint8_t> OwnedJob::bytes(const std::uint8_t* data, int length) 
     return std::vector<std::uint8_t>(data, data + length);
 }
 
+std::string text_before_end_mark(const Job& job) {
+    std::string text;
+    for (int i = 0; i < kTextBufferSize && job.text_buffer[i] != kEndMark; ++i) {
+        text.push_back(static_cast<char>(job.text_buffer[i]));
+    }
+    return text;
+}
+
 }  // namespace vendrel::test

@@ -36,4 +36,7 @@ private:
     Job* job_ = nullptr;
 };
 
+// The text buffer up to its end mark (or its whole length without one).
+std::string text_before_end_mark(const Job& job);
+
 }  // namespace vendrel::test
