@@ -60,17 +60,23 @@ struct PackingCase {
     std::size_t output_length;
 };
 
+// Writes source to {dir}/story.txt and runs the program with the arguments,
+// "{dir}" in them standing for the scratch directory.
+test::ProgramResult run_on_story(const ScratchDir& dir, const std::string& source,
+                                 const std::vector<std::string>& arguments) {
+    dir.write("story.txt", source);
+    std::vector<std::string> args;
+    for (const std::string& arg : arguments) args.push_back(test::with_dir(arg, dir.path().string()));
+    return run_program(args);
+}
+
 class PackingRun : public testing::TestWithParam<PackingCase> {};
 
 TEST_P(PackingRun, ReportsWritesAndEndsWithAnEmptyLine) {
     const PackingCase& c = GetParam();
     const ScratchDir dir;
     const std::string d = dir.path().string();
-    dir.write("story.txt", c.source);
-    std::vector<std::string> args;
-    for (const std::string& arg : c.args) args.push_back(test::with_dir(arg, d));
-
-    const test::ProgramResult result = run_program(args);
+    const test::ProgramResult result = run_on_story(dir, c.source, c.args);
     EXPECT_EQ(result.exit_status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(after_banner(result.out), test::with_dir(c.out, d));
@@ -168,11 +174,7 @@ TEST_P(PackingRunError, ReportsItAndExitsWithItsNumber) {
     const PackingErrorCase& c = GetParam();
     const ScratchDir dir;
     const std::string d = dir.path().string();
-    dir.write("story.txt", c.source);
-    std::vector<std::string> args;
-    for (const std::string& arg : c.args) args.push_back(test::with_dir(arg, d));
-
-    const test::ProgramResult result = run_program(args);
+    const test::ProgramResult result = run_on_story(dir, c.source, c.args);
     EXPECT_EQ(result.exit_status, c.exit_status);
     EXPECT_EQ(result.err, test::with_dir(c.message, d) + "\n\n");
     EXPECT_EQ(after_banner(result.out), test::with_dir(c.out, d));
