@@ -4,17 +4,12 @@
 
 #include <string>
 
-#include "cli/job.h"
+#include "base/job_setup.h"
 
 namespace vendrel::bench {
 
 class BenchJob {
 public:
-    BenchJob();
-    ~BenchJob();
-    BenchJob(const BenchJob&) = delete;
-    BenchJob& operator=(const BenchJob&) = delete;
-
     // Makes the Job as the command line and the main flow leave it before
     // packing: default fields, empty tables, the text loaded and the end
     // mark behind it (one byte earlier with oa).
@@ -23,7 +18,7 @@ public:
     Job& job() { return *job_; }
 
 private:
-    Job* job_ = nullptr;
+    JobHandle job_ = make_job();
 };
 
 // Packs with the program's packer or the reference; both return 0 on

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/job_setup.h"
 #include "cli/command_line.h"
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "fuzz_support.h"
 
 namespace vendrel::fuzz {

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "fuzz_support.h"
 #include "prepare/conversion_table.h"
 
@@ -57,7 +57,7 @@ void check_applied(const Job& job) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vendrel;
     fuzz::write_table_file(data, size);
-    fuzz::JobHolder job;
+    JobHandle job = fuzz::new_job();
     job->conversion_path = fuzz::table_path().c_str();
 
     const int result = read_conversion_table(*job);

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "fuzz_support.h"
 #include "prepare/desktop_import.h"
 
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (byte == kEndMark) byte = 0xFE;
     }
 
-    fuzz::JobHolder job;
+    JobHandle job = fuzz::new_job();
     job->dtp = 1;
     job->lc = lc ? 1 : 0;
     if (!document.empty()) std::memcpy(job->text_buffer, document.data(), document.size());

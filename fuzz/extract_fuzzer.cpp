@@ -14,7 +14,7 @@
 #include <cstring>
 #include <vector>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "extract/extract_records.h"
 #include "fuzz_support.h"
 #include "target/i8080_routine.h"
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (file.size() > static_cast<std::size_t>(kMaxSourceLength)) file.resize(kMaxSourceLength);
 
-    fuzz::JobHolder job;
+    JobHandle job = fuzz::new_job();
     if (!file.empty()) std::memcpy(job->text_buffer, file.data(), file.size());
     job->source_length = static_cast<std::int32_t>(file.size());
     job->extract_from = from;

@@ -21,26 +21,21 @@
 #include <string>
 #include <vector>
 
-#include "cli/messages.h"
-#include "extract/extract_records.h"
+#include "base/job_setup.h"
+#include "base/errors.h"
+#include "extract/extract_from_image.h"
 #include "fuzz_support.h"
 #include "pack/pack_text.h"
 #include "prepare/conversion_table.h"
 #include "prepare/desktop_import.h"
 #include "prepare/line_ends.h"
-#include "tape/ptp_file.h"
-#include "tape/tap_file.h"
+#include "tape/compose_output.h"
 #include "target/packed_image.h"
 
 namespace vendrel::fuzz {
 namespace {
 
 constexpr std::size_t kHeaderLength = 5;
-// Where the raw image starts inside a tape file: behind the TAP header block
-// and the data block's length and flag byte; behind the PTP header block and
-// the data block's length.
-constexpr int kTapImageStart = 24;
-constexpr int kPtpImageStart = 67;
 
 struct Options {
     bool oa, dtp, lc, i8080, tape;
@@ -78,17 +73,14 @@ void set_options(Job& job, const Options& options) {
 // Loads the text as the main flow does: the end mark behind it, or with -oa
 // over its last byte.
 void load_text(Job& job, const std::vector<std::uint8_t>& text) {
-    if (!text.empty()) std::memcpy(job.text_buffer, text.data(), text.size());
-    job.source_length = static_cast<std::int32_t>(text.size());
-    int end = job.source_length;
-    if (job.oa && end > 0) --end;
-    job.text_buffer[end] = kEndMark;
+    const std::string_view source(reinterpret_cast<const char*>(text.data()), text.size());
+    VENDREL_FUZZ_CHECK(load_source_text(job, source) == 0);
 }
 
 // The preparation passes run one by one on a job of their own. Returns
 // false when the Desktop import refuses the document.
 bool prepare(const Options& options, const std::vector<std::uint8_t>& text, std::string& prepared) {
-    JobHolder job;
+    JobHandle job = new_job();
     set_options(*job, options);
     load_text(*job, text);
     if (job->conversion_count > 0) apply_conversion_table(*job);
@@ -152,22 +144,10 @@ void check_packed(const Job& job, const std::string& prepared) {
 
 // Composes the output the options ask for and returns the raw image in it.
 std::vector<std::uint8_t> compose(Job& job) {
-    int image_start = 0;
-    int framing = 0;
-    if (job.tap) {
-        compose_tap_file(job);
-        image_start = kTapImageStart;
-        framing = kTapFraming;
-    } else if (job.ptp) {
-        compose_ptp_file(job);
-        image_start = kPtpImageStart;
-        framing = kPtpFraming;
-    } else if (job.z80) {
-        compose_z80_image(job);
-    } else {
-        compose_i8080_image(job);
-    }
-    const int routine_length = job.z80 ? 58 : 72;
+    VENDREL_FUZZ_CHECK(compose_output(job) == 0);
+    const int image_start = job.tap ? kTapImageStart : job.ptp ? kPtpImageStart : 0;
+    const int framing = job.tap ? kTapFraming : job.ptp ? kPtpFraming : 0;
+    const int routine_length = job.z80 ? kZ80RoutineLength : kI8080RoutineLength;
     VENDREL_FUZZ_CHECK(job.routine_length == routine_length);
     VENDREL_FUZZ_CHECK(job.total_length == routine_length + job.symbol_table_size + job.packed_length);
     VENDREL_FUZZ_CHECK(job.final_length == job.total_length + framing);
@@ -178,7 +158,7 @@ std::vector<std::uint8_t> compose(Job& job) {
 
 void check_round_trip(const Options& options, const Job& packed, const std::vector<std::uint8_t>& image,
                       const std::string& prepared) {
-    JobHolder job;
+    JobHandle job = new_job();
     std::memcpy(job->text_buffer, image.data(), image.size());
     job->source_length = static_cast<std::int32_t>(image.size());
     job->extract_from = options.from;
@@ -189,7 +169,7 @@ void check_round_trip(const Options& options, const Job& packed, const std::vect
     // An image whose code stream address wrapped past 65,535 (a load address
     // near the top of memory) reads back a negative symbol table size, and
     // recognition refuses it rather than read outside the file.
-    const int routine_length = options.i8080 ? 72 : 58;
+    const int routine_length = options.i8080 ? kI8080RoutineLength : kZ80RoutineLength;
     const int char_table_address = (options.load_address + routine_length) % 65536;
     if (char_table_address + packed.symbol_table_size > 65535) {
         VENDREL_FUZZ_CHECK(!recognise_i8080_image(*job) && !recognise_z80_image(*job));
@@ -204,9 +184,9 @@ void check_round_trip(const Options& options, const Job& packed, const std::vect
     VENDREL_FUZZ_CHECK(job->char_count == packed.char_count);
     VENDREL_FUZZ_CHECK(job->symbol_table_size == packed.symbol_table_size);
     VENDREL_FUZZ_CHECK(job->packed_length == packed.packed_length + (options.oa ? 1 : 0));
-
-    const int result = extract_records(*job);
     job->symbol_table = own_symbol_table;
+
+    const int result = extract_from_image(*job);
     const std::string expected = expected_extraction(prepared, options.oa, options.from, options.to);
     if (expected.size() > static_cast<std::size_t>(kMaxSourceLength)) {
         VENDREL_FUZZ_CHECK(result == kExtractedTextTooLong);
@@ -252,7 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string prepared;
     const bool preparable = fuzz::prepare(options, text, prepared);
 
-    fuzz::JobHolder job;
+    JobHandle job = fuzz::new_job();
     fuzz::set_options(*job, options);
     fuzz::load_text(*job, text);
     const int packed = pack_text(*job);

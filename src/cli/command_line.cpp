@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/file_io.h"
-#include "cli/messages.h"
+#include "base/job_setup.h"
+#include "base/errors.h"
+#include "target/image_format.h"
 
 namespace vendrel {
 
@@ -105,7 +106,7 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
                     return 0;
                 }
                 const char* name = argv[++i];
-                if (std::strlen(name) > static_cast<std::size_t>(kMaxTapNameLength)) {
+                if (std::strlen(name) > static_cast<std::size_t>(kTapNameWidth)) {
                     return report_error(kBadTapeName, name);
                 }
                 std::strcpy(job.tape_name, name);
@@ -170,18 +171,10 @@ void derive_tape_name(Job& job, const char* file_name) {
     const char* start = std::strrchr(file_name, '\\');
     if (start == nullptr) start = std::strrchr(file_name, '/');
     start = start != nullptr ? start + 1 : file_name;
-    const std::size_t limit = job.tap ? kMaxTapNameLength : kMaxPtpNameLength;
+    const std::size_t limit = job.tap ? kTapNameWidth : kPtpNameWidth;
     std::strncpy(job.tape_name, start, limit);
     job.tape_name[limit] = '\0';
     if (char* dot = std::strchr(job.tape_name, '.')) *dot = '\0';
-}
-
-int allocate_buffers(Job& job) {
-    int result = allocate_zeroed(job.text_buffer, kTextBufferSize);
-    if (result == 0) result = allocate_zeroed(job.image_buffer, kImageBufferSize);
-    if (result == 0) result = allocate_zeroed(job.symbol_table, kSymbolTableSize);
-    if (result == 0) result = allocate_zeroed(job.candidate_table, kCandidateCount * sizeof(Candidate));
-    return result;
 }
 
 // The checks and defaults after the scan, in their order.
@@ -197,13 +190,13 @@ int complete_job(Job& job) {
     if ((job.tap || job.ptp) && job.tape_name[0] == '\0' && job.output_path != nullptr) {
         derive_tape_name(job, job.output_path);
     }
-    if (job.ptp && std::strlen(job.tape_name) > static_cast<std::size_t>(kMaxPtpNameLength)) {
+    if (job.ptp && std::strlen(job.tape_name) > static_cast<std::size_t>(kPtpNameWidth)) {
         return report_error(kBadTapeName, job.tape_name);
     }
     if (job.load_address == -1) job.load_address = job.z80 ? 32768 : 0;
     if (job.print_address == -1) job.print_address = job.z80 ? 16 : 0x8500;
     if (!is_extraction(job) && !job.z80 && !job.i8080) return report_error(kNoRoutineType);
-    return allocate_buffers(job);
+    return allocate_job_buffers(job);
 }
 
 }  // namespace
@@ -220,13 +213,7 @@ int parse_number(const char* text) {
 }
 
 int parse_command_line(int argc, const char* const* argv, Job*& job) {
-    job = nullptr;
-    if (allocate_zeroed(job, sizeof(Job)) != 0) return kOutOfMemory;
-    job->load_address = -1;
-    job->print_address = -1;
-    job->extract_from = -1;
-    job->extract_to = -1;
-    job->conversion_count = -1;
+    if (const int result = create_job(job); result != 0) return result;
 
     if (const int result = scan_arguments(argc, argv, *job); result != 0) return result;
     return complete_job(*job);

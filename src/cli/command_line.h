@@ -1,7 +1,7 @@
 // The command line: options, their checks and the derived defaults.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

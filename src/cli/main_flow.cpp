@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/errors.h"
+#include "base/file_io.h"
+#include "base/job_setup.h"
 #include "cli/command_line.h"
-#include "cli/file_io.h"
-#include "cli/messages.h"
-#include "extract/extract_records.h"
+#include "cli/console.h"
+#include "extract/extract_from_image.h"
 #include "pack/pack_text.h"
 #include "prepare/conversion_table.h"
-#include "target/packed_image.h"
-#include "tape/ptp_file.h"
-#include "tape/tap_file.h"
+#include "tape/compose_output.h"
 
 namespace vendrel {
 
@@ -43,52 +43,10 @@ int pack_source(Job& job) {
     if (std::memchr(job.text_buffer, kEndMark, static_cast<std::size_t>(job.source_length)) != nullptr) {
         return report_error(kByteFFInSource);
     }
-    // With -oa the last byte takes no part; an empty source keeps its end
-    // mark at the start of the buffer.
-    int end = job.source_length;
-    if (job.oa && end > 0) --end;
-    job.text_buffer[end] = kEndMark;
+    place_end_mark(job);
 
     const int result = pack_text(job);
     if (result == kTooManyCharacters) return report_error(kTooManyCharacters, job.char_count);
-    return result;
-}
-
-// Composes the raw image or tape file that the options ask for.
-int compose_output(Job& job) {
-    if (const int result = check_output_fits(job); result != 0) return result;
-    if (job.z80) {
-        say(job, "Composing result file with Z80 routine...\n");
-        if (job.tap) {
-            say(job, "Constructing TAP file.\n");
-            compose_tap_file(job);
-        } else {
-            compose_z80_image(job);
-        }
-    } else {
-        say(job, "Composing result file with i8080 routine...\n");
-        if (job.ptp) {
-            say(job, "Constructing PTP file.\n");
-            compose_ptp_file(job);
-        } else {
-            compose_i8080_image(job);
-        }
-    }
-    return 0;
-}
-
-// Recognises the packed image in the text buffer and expands its records.
-int extract_from_image(Job& job) {
-    // Recognition points the symbol table into the loaded image; the Job's
-    // own table goes back in place afterwards, so that it is released.
-    std::uint8_t* const own_symbol_table = job.symbol_table;
-    if (!recognise_i8080_image(job) && !recognise_z80_image(job)) {
-        return report_error(kNotPackedFile, job.source_path);
-    }
-    say(job, "Extracting text from packed file...\n");
-    const int result = extract_records(job);
-    job.symbol_table = own_symbol_table;
-    job.symbol_end = nullptr;
     return result;
 }
 

@@ -1,7 +1,7 @@
 // The statistics report of a packing run.
 #include <cstdio>
 
-#include "cli/messages.h"
+#include "cli/console.h"
 
 namespace vendrel {
 

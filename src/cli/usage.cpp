@@ -1,12 +1,13 @@
 // The banner, the usage text and its pause.
 #include <cstdio>
 
-#include "cli/messages.h"
+#include "cli/console.h"
 
 namespace vendrel {
 
 void print_banner() {
-    std::printf("%s v%d.%d - %s\n", "Vendrel", 1, 1, "the Vendrel developers, 2026");
+    std::printf("%s v%d.%d - %s\n", "Vendrel", VENDREL_VERSION_MAJOR, VENDREL_VERSION_MINOR,
+                "the Vendrel developers, 2026");
     std::printf("Byte-pair text packer for Z80 and i8080 machines (ZX Spectrum, PMD 85)\n\n");
 }
 

@@ -3,8 +3,6 @@
 namespace vendrel {
 
 std::string console_text(const std::uint8_t* text, int length) {
-    constexpr std::uint8_t kCarriageReturn = 13;
-    constexpr std::uint8_t kLineFeed = 10;
     std::string shown;
     shown.reserve(static_cast<std::size_t>(length) + 1);
     for (int i = 0; i < length; ++i) {

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 
 namespace vendrel {
 
 namespace {
 
-constexpr std::uint8_t kCarriageReturn = 13;
-constexpr std::uint8_t kLineFeed = 10;
-constexpr int kRecordSeparator = 0;
 constexpr int kAllRecords = 65536;
 
 // Ends a record with CR unless its last byte already ends a line (on a
@@ -48,8 +45,8 @@ ExtractionCursor open_cursor(const Job& job) {
 // never taken for codes.
 void extract_record(const Job& job, ExtractionCursor& cursor) {
     start_line(job, cursor);
-    expand_code(job, cursor, kRecordSeparator);
-    while (cursor.read < cursor.limit && *cursor.read != kRecordSeparator) {
+    expand_code(job, cursor, kSeparatorCode);
+    while (cursor.read < cursor.limit && *cursor.read != kSeparatorCode) {
         expand_code(job, cursor, *cursor.read++);
     }
     if (cursor.read < cursor.limit) ++cursor.read;
@@ -64,7 +61,7 @@ int extract_records(Job& job) {
     int count = all ? kAllRecords : job.extract_to - job.extract_from + 1;
 
     while (skip > 0 && cursor.read < cursor.limit) {
-        if (*cursor.read++ == kRecordSeparator) --skip;
+        if (*cursor.read++ == kSeparatorCode) --skip;
     }
     if (skip > 0) return 0;  // fewer records than from: an empty result
 
@@ -74,7 +71,7 @@ int extract_records(Job& job) {
     // The closing line: a record without codes, so that the text again ends
     // with a separator.
     start_line(job, cursor);
-    expand_code(job, cursor, kRecordSeparator);
+    expand_code(job, cursor, kSeparatorCode);
     close_line(job, cursor);
 
     if (cursor.overflow) return report_error(kExtractedTextTooLong);

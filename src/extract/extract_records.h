@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 
@@ -27,10 +27,6 @@ inline void put_byte(ExtractionCursor& cursor, std::uint8_t byte) {
     }
     *cursor.write++ = byte;
 }
-
-// The byte that starts every extracted record with -dtp: a Desktop line
-// head with bits 5 and 6 clear.
-inline constexpr std::uint8_t kDesktopLineHead = 128;
 
 // Writes the characters of code (0 to 255) at the write position.
 void expand_code(const Job& job, ExtractionCursor& cursor, int code);

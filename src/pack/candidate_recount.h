@@ -4,7 +4,7 @@
 // candidates right, from the counts taken after the substitution.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 #include "pack/pack_workspace.h"
 
 namespace vendrel {

@@ -3,12 +3,9 @@
 // rewritten in place as a stream of these codes.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
-
-// Record separator: the code of the text's first character.
-inline constexpr std::uint8_t kSeparatorCode = 0;
 
 // Most different characters a text may have; one more is refused.
 inline constexpr int kMaxCharacterCount = 126;

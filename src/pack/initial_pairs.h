@@ -1,7 +1,7 @@
 // The initial counting pass over the fresh code stream.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 #include "pack/pack_workspace.h"
 
 namespace vendrel {

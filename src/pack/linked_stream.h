@@ -2,7 +2,7 @@
 // their text bytes, chained to their neighbours, and grouped by code.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 #include "pack/pack_workspace.h"
 
 namespace vendrel {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <new>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "pack/candidate_recount.h"
 #include "pack/character_table.h"
 #include "pack/initial_pairs.h"

@@ -2,7 +2,7 @@
 // substitution.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

@@ -1,7 +1,7 @@
 // One step of packing: the best candidate becomes the next pair code.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 #include "pack/pack_workspace.h"
 
 namespace vendrel {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "cli/file_io.h"
-#include "cli/messages.h"
+#include "base/job_setup.h"
+#include "base/errors.h"
 
 namespace vendrel {
 namespace {

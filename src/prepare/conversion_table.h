@@ -2,7 +2,7 @@
 // remap the source text before packing.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

@@ -3,16 +3,13 @@
 #include <cstdint>
 #include <cstring>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 
 namespace vendrel {
 namespace {
 
-constexpr std::uint8_t kCarriageReturn = 13;
 constexpr std::uint8_t kFirstTextByte = 32;
 constexpr std::uint8_t kFirstRepeatByte = 160;
-// Either of these bits in a head byte means two more head bytes follow.
-constexpr std::uint8_t kLongHeadBits = 0x60;
 
 bool is_join_mark(std::uint8_t byte) { return byte == '|' || byte == '\\'; }
 
@@ -39,7 +36,7 @@ struct Import {
     void skip_line_head() {
         if (at_end()) return;
         const std::uint8_t head = buffer[read++];
-        if ((head & kLongHeadBits) == 0) return;
+        if ((head & kDesktopLongHeadBits) == 0) return;
         for (int extra = 0; extra < 2 && !at_end(); ++extra) ++read;
     }
 

@@ -1,7 +1,7 @@
 // Import of a document of Universum's Desktop word processor (-dtp, -lc).
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

@@ -16,7 +16,7 @@ void apply_line_end_policy(Job& job, bool keep_cr, bool keep_lf, bool to_space) 
     // mark can never make the pass run off the buffer.
     while (read < kTextBufferSize && text[read] != kEndMark) {
         const std::uint8_t byte = text[read++];
-        const bool removable = (byte == '\r' && !keep_cr) || (byte == '\n' && !keep_lf);
+        const bool removable = (byte == kCarriageReturn && !keep_cr) || (byte == kLineFeed && !keep_lf);
         if (!removable) {
             text[write++] = byte;
             space_written = false;

@@ -1,7 +1,7 @@
 // Line-end policies (-no-crlf, -crlf-spc, -only-cr, -only-lf).
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

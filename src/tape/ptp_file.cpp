@@ -8,11 +8,7 @@ namespace vendrel {
 
 namespace {
 
-// Offsets in the file: the header block with its length word, then the data
-// block's length word and the image, which has no flag byte before it.
-constexpr int kHeaderBlockLength = 63;  // three fill runs, 14 field bytes, checksum
-constexpr int kImageStart = 67;
-
+// The header block: three runs of fill bytes around its fields.
 constexpr int kFillRunLength = 16;
 constexpr int kHeaderFieldsLength = 14;
 constexpr int kHeaderMark = 0x3F;
@@ -27,11 +23,11 @@ std::uint8_t sum_checksum(const std::uint8_t* bytes, int length, std::uint8_t ac
 void compose_ptp_file(Job& job) {
     // The data block carries the raw i8080 image unchanged; it goes in
     // first, since the header needs its length.
-    const int total = write_raw_image(i8080_routine_layout, job, job.image_buffer + kImageStart);
+    const int total = write_raw_image(i8080_routine_layout, job, job.image_buffer + kPtpImageStart);
     job.total_length = total;
 
     TapeWriter out{job.image_buffer};
-    out.word(kHeaderBlockLength);
+    out.word(kPtpHeaderBlockLength);
     out.run(0xFF, kFillRunLength);
     out.run(0x00, kFillRunLength);
     out.run(0x55, kFillRunLength);
@@ -40,7 +36,7 @@ void compose_ptp_file(Job& job) {
     out.byte(kHeaderMark);
     out.word(job.load_address);
     out.word(total - 1);  // the format stores the length minus one
-    out.name(job.tape_name, kMaxPtpNameLength);
+    out.name(job.tape_name, kPtpNameWidth);
     out.byte(sum_checksum(fields, kHeaderFieldsLength, 0));
 
     out.word(total + 1);  // image, checksum
@@ -48,7 +44,6 @@ void compose_ptp_file(Job& job) {
     out.position += total;
     out.byte(sum_checksum(data, total, 0));
 
-    static_assert(kImageStart == 2 + kHeaderBlockLength + 2);
     job.final_length = total + kPtpFraming;
 }
 

@@ -8,12 +8,6 @@ namespace vendrel {
 
 namespace {
 
-// Offsets in the file: the header block with its length word, then the data
-// block's length word and flag, then the image.
-constexpr int kHeaderBlockLength = 19;  // flag, type, name, three words, checksum
-constexpr int kDataBlockStart = 21;
-constexpr int kImageStart = 24;
-
 constexpr int kHeaderFlag = 0x00;
 constexpr int kDataFlag = 0xFF;
 constexpr int kCodeBlockType = 3;
@@ -28,27 +22,24 @@ std::uint8_t xor_checksum(const std::uint8_t* bytes, int length, std::uint8_t ac
 void compose_tap_file(Job& job) {
     // The data block carries the raw Z80 image unchanged; it goes in first,
     // since the header needs its length.
-    const int total = write_raw_image(z80_routine_layout, job, job.image_buffer + kImageStart);
+    const int total = write_raw_image(z80_routine_layout, job, job.image_buffer + kTapImageStart);
     job.total_length = total;
 
     TapeWriter out{job.image_buffer};
-    out.word(kHeaderBlockLength);
+    out.word(kTapHeaderBlockLength);
     const std::uint8_t* header = out.byte(kHeaderFlag);
     out.byte(kCodeBlockType);
-    out.name(job.tape_name, kMaxTapNameLength);
+    out.name(job.tape_name, kTapNameWidth);
     out.word(total);
     out.word(job.load_address);
     out.word(job.source_length);
-    out.byte(xor_checksum(header, kHeaderBlockLength - 1, 0));
+    out.byte(xor_checksum(header, kTapHeaderBlockLength - 1, 0));
 
     out.word(total + 2);  // flag, image, checksum
     const std::uint8_t* data = out.byte(kDataFlag);
     out.position += total;
     // The checksum covers the flag byte as well as the image.
     out.byte(xor_checksum(data, total + 1, 0));
-
-    static_assert(kDataBlockStart == 2 + kHeaderBlockLength);
-    static_assert(kImageStart == kDataBlockStart + 3);
     job.final_length = total + kTapFraming;
 }
 

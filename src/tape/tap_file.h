@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

@@ -4,12 +4,11 @@
 #include <array>
 #include <cstdint>
 
-#include "cli/job.h"
+#include "base/job.h"
+#include "target/image_format.h"
 #include "target/routine_patch.h"
 
 namespace vendrel {
-
-inline constexpr int kI8080RoutineLength = 72;
 
 extern const std::array<std::uint8_t, kI8080RoutineLength> i8080_routine_template;
 extern const std::array<int, 8> i8080_relocations;

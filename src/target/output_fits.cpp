@@ -1,4 +1,4 @@
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "target/i8080_routine.h"
 #include "target/packed_image.h"
 #include "target/z80_routine.h"

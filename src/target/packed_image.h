@@ -7,14 +7,11 @@
 
 #include <cstdint>
 
-#include "cli/job.h"
+#include "base/job.h"
+#include "target/image_format.h"
 #include "target/routine_patch.h"
 
 namespace vendrel {
-
-// Bytes that a TAP or PTP file adds around the raw image.
-inline constexpr int kTapFraming = 25;
-inline constexpr int kPtpFraming = 68;
 
 // R + S + P for the job's routine (-z80: 58, else 72) and packed sizes.
 int raw_image_length(const Job& job);

@@ -4,12 +4,11 @@
 #include <array>
 #include <cstdint>
 
-#include "cli/job.h"
+#include "base/job.h"
+#include "target/image_format.h"
 #include "target/routine_patch.h"
 
 namespace vendrel {
-
-inline constexpr int kZ80RoutineLength = 58;
 
 extern const std::array<std::uint8_t, kZ80RoutineLength> z80_routine_template;
 extern const std::array<int, 2> z80_relocations;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/messages.h"
-#include "console_expectations.h"
+#include "base/errors.h"
+#include "support/console_expectations.h"
 
 namespace vendrel {
 namespace {

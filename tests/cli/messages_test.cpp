@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "cli/messages.h"
-#include "console_expectations.h"
+#include "base/errors.h"
+#include "cli/console.h"
+#include "support/console_expectations.h"
 #include "support/job_fixture.h"
 
 namespace vendrel {
@@ -102,7 +103,7 @@ class PrintReport : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(PrintReport, PrintsTheLinesInTheirFormats) {
     const ReportCase& c = GetParam();
-    test::OwnedJob job;
+    JobHandle job = make_job();
     job->source_length = c.source_length;
     job->packed_length = c.packed_length;
     job->char_count = c.char_count;

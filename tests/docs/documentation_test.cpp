@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "support/program.h"
 
 namespace vendrel::test {

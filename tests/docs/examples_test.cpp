@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "example_machine.h"
+#include "support/emulator.h"
 #include "support/program.h"
 
 namespace vendrel::test {
@@ -79,13 +79,13 @@ TEST_P(SpectrumExample, PrintsTheRecordThroughRst10) {
     std::string warnings;
     const std::string program = assemble(scratch, "spectrum.asm", "--bin", warnings);
 
-    ExampleMachine machine;
+    EmulatedMachine machine;
     machine.load(32768, image);
     machine.load(30000, program);
     machine.stub(5633);  // CHAN-OPEN
     const int record = GetParam();
     machine.poke_word(30000, static_cast<std::uint16_t>(record));
-    const ExampleRun run = machine.call(30002, 16, 0xFF00);
+    const RoutineCall run = machine.call(30002, 16, 0xFF00);
 
     ASSERT_TRUE(run.returned);
     EXPECT_TRUE(run.zero_flag) << "Z set: the record was found";
@@ -105,12 +105,12 @@ TEST_P(Pmd85Example, PrintsTheRecordThrough8500h) {
     const std::string program = assemble(scratch, "pmd85.asm", "--bin --w8080", warnings);
     EXPECT_EQ(warnings.find("WARNING"), std::string::npos) << "not 8080 code: " << warnings;
 
-    ExampleMachine machine;
+    EmulatedMachine machine;
     machine.load(0x0000, image);
     machine.load(0x7000, program);
     const int record = GetParam();
     machine.poke_word(0x7000, static_cast<std::uint16_t>(record));
-    const ExampleRun run = machine.call(0x7002, 0x8500, 0xF000);
+    const RoutineCall run = machine.call(0x7002, 0x8500, 0xF000);
 
     ASSERT_TRUE(run.returned);
     EXPECT_TRUE(run.zero_flag);
@@ -141,12 +141,12 @@ TEST(TargetStack, IsTwoBytesPlusFourPerNestingLevel) {
         }
         ++position;
 
-        ExampleMachine machine;
+        EmulatedMachine machine;
         machine.load(32768, image);
         machine.load(30000, program);
         machine.stub(5633);
         machine.poke_word(30000, static_cast<std::uint16_t>(record));
-        const ExampleRun run = machine.call(30002, 16, 0xFF00);
+        const RoutineCall run = machine.call(30002, 16, 0xFF00);
         ASSERT_TRUE(run.returned) << record;
         EXPECT_EQ(run.stack_used, 2 + 2 + deepest) << "record " << record;
     }

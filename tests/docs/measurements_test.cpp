@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "example_machine.h"
+#include "support/emulator.h"
 #include "support/program.h"
 
 namespace vendrel::test {
@@ -65,9 +65,9 @@ Timing time_every_record(const Routine& routine, const std::string& image, int r
     Timing timing;
     std::size_t record_start = 1;
     for (int record = 1; record <= records; ++record) {
-        ExampleMachine machine;
+        EmulatedMachine machine;
         machine.load(routine.load_address, image);
-        const ExampleRun run =
+        const RoutineCall run =
             machine.call(routine.load_address, routine.print_address, 0xFF00, static_cast<std::uint16_t>(record),
                          routine.load_address + routine.record_loop);
         EXPECT_TRUE(run.returned && run.zero_flag) << record;

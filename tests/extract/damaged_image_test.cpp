@@ -5,9 +5,9 @@
 #include <random>
 #include <string>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "extract/extract_records.h"
-#include "extraction_fixture.h"
+#include "extract/extraction_fixture.h"
 
 namespace vendrel::test {
 namespace {
@@ -34,7 +34,7 @@ void lay_out(Job& job, const HandPacked& packed, int routine_length) {
 }
 
 std::string extract_unchecked(const HandPacked& packed) {
-    OwnedJob job;
+    JobHandle job = make_job();
     std::uint8_t* const own_symbol_table = job->symbol_table;
     lay_out(*job, packed, 58);
     job->extract_from = 0;
@@ -64,7 +64,7 @@ TEST(DamagedImage, NoCharactersAtAllStillEnds) {
 }
 
 TEST(DamagedImage, HugeSearchLengthStopsAtTheEndOfTheTextBuffer) {
-    OwnedJob job;
+    JobHandle job = make_job();
     std::uint8_t* const own_symbol_table = job->symbol_table;
     lay_out(*job, HandPacked{"#ab", {}, {0, 1, 2}}, 60000);
     job->packed_length = 65535;

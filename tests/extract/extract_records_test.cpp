@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "cli/messages.h"
-#include "extraction_fixture.h"
+#include "base/errors.h"
+#include "extract/extraction_fixture.h"
 #include "support/emulator.h"
 
 namespace vendrel::test {

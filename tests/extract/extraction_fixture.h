@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/messages.h"
-#include "extract/extract_records.h"
+#include "base/errors.h"
+#include "extract/extract_from_image.h"
 #include "support/hand_packed.h"
 #include "support/job_fixture.h"
 #include "target/packed_image.h"
@@ -27,7 +27,7 @@ inline const char* routine_name(Routine routine) { return routine == Routine::kZ
 // The raw image of a hand-packed text (with -oa the routine's search length
 // is one more than the stored codes).
 inline Bytes compose_raw(const HandPacked& packed, Routine routine, bool oa = false, int load_address = 0x8000) {
-    OwnedJob job;
+    JobHandle job = make_job();
     load_packed(*job, packed);
     job->oa = oa ? 1 : 0;
     job->load_address = load_address;
@@ -39,7 +39,7 @@ inline Bytes compose_raw(const HandPacked& packed, Routine routine, bool oa = fa
         job->i8080 = 1;
         compose_i8080_image(*job);
     }
-    return OwnedJob::bytes(job->image_buffer, job->final_length);
+    return test::bytes(job->image_buffer, job->final_length);
 }
 
 struct Extraction {
@@ -60,10 +60,10 @@ struct ExtractOptions {
     std::uint8_t beyond_fill = 0;
 };
 
-// Recognises the file and extracts from it; result kNotPackedFile when neither
-// routine is recognised (nothing else is done then).
+// Recognises the file and extracts from it as the main flow does; result
+// kNotPackedFile when neither routine is recognised.
 inline Extraction extract_file(const Bytes& file, const ExtractOptions& options) {
-    OwnedJob job;
+    JobHandle job = make_job();
     load_file(*job, file);
     const std::size_t beyond = file.size() + 1;
     std::fill(job->text_buffer + beyond, job->text_buffer + kTextBufferSize, options.beyond_fill);
@@ -73,20 +73,15 @@ inline Extraction extract_file(const Bytes& file, const ExtractOptions& options)
     job->output_path = options.output;
 
     Extraction run;
-    // Recognition points the symbol table into the loaded file; the Job's
-    // own table is put back afterwards so that it is released.
-    std::uint8_t* const own_symbol_table = job->symbol_table;
-    if (!recognise_i8080_image(*job) && !recognise_z80_image(*job)) {
-        run.result = kNotPackedFile;
-        return run;
-    }
     ::testing::internal::CaptureStdout();
     ::testing::internal::CaptureStderr();
-    run.result = extract_records(*job);
+    run.result = extract_from_image(*job);
     run.console = ::testing::internal::GetCapturedStdout();
     run.errors = ::testing::internal::GetCapturedStderr();
-    run.text.assign(reinterpret_cast<const char*>(job->image_buffer), static_cast<std::size_t>(job->final_length));
-    job->symbol_table = own_symbol_table;
+    if (run.result != kNotPackedFile) {
+        run.text.assign(reinterpret_cast<const char*>(job->image_buffer),
+                        static_cast<std::size_t>(job->final_length));
+    }
     return run;
 }
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "extraction_fixture.h"
+#include "extract/extraction_fixture.h"
 #include "pack/pack_text.h"
 #include "support/emulator.h"
 #include "support/text_generator.h"
@@ -20,9 +20,9 @@ struct Packed {
 };
 
 Packed pack(const std::string& source, const PackOptions& options) {
-    OwnedJob job;
+    JobHandle job = make_job();
     set_options(*job, options);
-    job.load_text(source);
+    test::load_text(*job, source);
     EXPECT_EQ(pack_text(*job), 0);
     Packed packed;
     job->load_address = options.load_address;
@@ -35,7 +35,7 @@ Packed pack(const std::string& source, const PackOptions& options) {
         job->print_address = packed.print_address = 0x8500;
         compose_i8080_image(*job);
     }
-    packed.image = OwnedJob::bytes(job->image_buffer, job->final_length);
+    packed.image = test::bytes(job->image_buffer, job->final_length);
     return packed;
 }
 

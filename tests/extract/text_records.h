@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "extraction_fixture.h"
+#include "extract/extraction_fixture.h"
 #include "prepare/line_ends.h"
 
 namespace vendrel::test {
@@ -31,9 +31,9 @@ inline void set_options(Job& job, const PackOptions& options) {
 // The text as the packer sees it after the line-end policy, and with -oa
 // without its last byte.
 inline std::string prepared_text(const std::string& source, const PackOptions& options) {
-    OwnedJob job;
+    JobHandle job = make_job();
     set_options(*job, options);
-    job.load_text(source);
+    test::load_text(*job, source);
     switch (options.line_ends) {
         case LineEnds::kKeep: break;
         case LineEnds::kNoCrlf: apply_line_end_policy(*job, false, false, false); break;

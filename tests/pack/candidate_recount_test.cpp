@@ -23,8 +23,8 @@ constexpr std::uint8_t kB = 2;
 
 // A job whose stream is stream and whose newest pair-table entry is (A, B);
 // the candidate table holds the entries given, head first.
-void set_up(OwnedJob& job, const Bytes& stream, const std::vector<Candidate>& table) {
-    job.load_text(std::string(stream.begin(), stream.end()));
+void set_up(JobHandle& job, const Bytes& stream, const std::vector<Candidate>& table) {
+    test::load_text(*job, std::string(stream.begin(), stream.end()));
     job->symbol_table[0] = kA;
     job->symbol_table[1] = kB;
     job->symbol_end = job->symbol_table + 2;
@@ -51,7 +51,7 @@ Bytes concatenated(std::initializer_list<Bytes> parts) {
 }
 
 TEST(CountPair, CountsLeftToRightWithoutOverlap) {
-    OwnedJob job;
+    JobHandle job = make_job();
     set_up(job, {0, 5, 5, 5, 0, 5, 5, 5, 5, 0, 5, 6, 5}, {});
     EXPECT_EQ(count_pair(*job, 5, 5), 3);
     EXPECT_EQ(count_pair(*job, 5, 6), 1);
@@ -76,13 +76,13 @@ class Recounts : public testing::TestWithParam<RecountExample> {};
 TEST_P(Recounts, SetAffectedCountsRight) {
     const RecountExample& example = GetParam();
     {
-        OwnedJob job;
+        JobHandle job = make_job();
         set_up(job, example.stream, example.table);
         recount_candidates(*job);
         EXPECT_EQ(filled_candidates(*job), example.after_default) << "restarting recount";
     }
     {
-        OwnedJob job;
+        JobHandle job = make_job();
         set_up(job, example.stream, example.table);
         recount_candidates_single_pass(*job);
         EXPECT_EQ(filled_candidates(*job), example.after_single_pass) << "single-pass recount";
@@ -138,7 +138,7 @@ std::vector<Candidate> full_table() {
 
 TEST(RecountOfAFullTable, DefaultKeepsThe256thCandidate) {
     const std::vector<Candidate> table = full_table();
-    OwnedJob job;
+    JobHandle job = make_job();
     set_up(job, repeated_pair(3, kA, kB), table);
     recount_candidates(*job);
     for (int index = 0; index < kCandidateCount - 1; ++index) {
@@ -149,7 +149,7 @@ TEST(RecountOfAFullTable, DefaultKeepsThe256thCandidate) {
 
 TEST(RecountOfAFullTable, SinglePassLosesThe256thCandidate) {
     const std::vector<Candidate> table = full_table();
-    OwnedJob job;
+    JobHandle job = make_job();
     set_up(job, repeated_pair(3, kA, kB), table);
     recount_candidates_single_pass(*job);
     for (int index = 0; index < kCandidateCount - 2; ++index) {
@@ -169,7 +169,7 @@ TEST(RecountOfAFullTable, SinglePassTakes255StepsRepeatsIncluded) {
     const Bytes stream = concatenated(
         {repeated_pair(150, kA, 3), repeated_pair(150, kA, 4), repeated_pair(10, kA, 5)});
 
-    OwnedJob single;
+    JobHandle single = make_job();
     set_up(single, stream, table);
     recount_candidates_single_pass(*single);
     EXPECT_EQ(single->candidate_table[148], candidate(150, kA, 3));
@@ -177,7 +177,7 @@ TEST(RecountOfAFullTable, SinglePassTakes255StepsRepeatsIncluded) {
     EXPECT_EQ(single->candidate_table[253], candidate(46, kA, 5));
     EXPECT_EQ(single->candidate_table[254], candidate(0, 0, 0));
 
-    OwnedJob restarting;
+    JobHandle restarting = make_job();
     set_up(restarting, stream, table);
     recount_candidates(*restarting);
     EXPECT_EQ(restarting->candidate_table[148], candidate(150, kA, 3));

@@ -25,7 +25,7 @@ std::vector<Candidate> table_copy(const Job& job) {
 }
 
 TEST(InsertCandidate, OrdersByCountAndKeepsEarlierEntriesAheadOfEqualCounts) {
-    OwnedJob job;
+    JobHandle job = make_job();
     insert_candidate(*job, 4, pair_value(1, 2));
     insert_candidate(*job, 7, pair_value(3, 4));
     insert_candidate(*job, 4, pair_value(5, 6));
@@ -37,14 +37,14 @@ TEST(InsertCandidate, OrdersByCountAndKeepsEarlierEntriesAheadOfEqualCounts) {
 }
 
 TEST(InsertCandidate, IgnoresCountsBelowThree) {
-    OwnedJob job;
+    JobHandle job = make_job();
     for (const std::uint16_t count : {0, 1, 2}) insert_candidate(*job, count, pair_value(1, 2));
     insert_candidate(*job, 3, pair_value(1, 2));
     EXPECT_EQ(filled_candidates(*job), std::vector<Candidate>{candidate(3, 1, 2)});
 }
 
 TEST(InsertCandidate, EntersAPairTwice) {
-    OwnedJob job;
+    JobHandle job = make_job();
     insert_candidate(*job, 3, pair_value(1, 1));
     insert_candidate(*job, 3, pair_value(1, 1));
     EXPECT_EQ(filled_candidates(*job),
@@ -52,7 +52,7 @@ TEST(InsertCandidate, EntersAPairTwice) {
 }
 
 TEST(InsertCandidate, IntoAFullTableNeedsMoreThanTheLastCount) {
-    OwnedJob job;
+    JobHandle job = make_job();
     fill_table(*job);
     job->candidate_table[kCandidateCount - 1].count = 5;
     const std::vector<Candidate> before = table_copy(*job);
@@ -66,14 +66,14 @@ TEST(InsertCandidate, IntoAFullTableNeedsMoreThanTheLastCount) {
 }
 
 TEST(InsertCandidate, CountsCompareAsUnsigned) {
-    OwnedJob job;
+    JobHandle job = make_job();
     insert_candidate(*job, 0x7FFF, pair_value(1, 2));
     insert_candidate(*job, 0x8000, pair_value(3, 4));
     EXPECT_EQ(job->candidate_table[0], candidate(0x8000, 3, 4));
 }
 
 TEST(InsertCandidateUnique, RefusesAPairPresentWithAnyCount) {
-    OwnedJob job;
+    JobHandle job = make_job();
     insert_candidate(*job, 4, pair_value(1, 2));
     insert_candidate_unique(*job, 9, pair_value(1, 2));
     insert_candidate_unique(*job, 3, pair_value(1, 2));
@@ -84,7 +84,7 @@ TEST(InsertCandidateUnique, RefusesAPairPresentWithAnyCount) {
 }
 
 TEST(InsertCandidateUnique, LooksAtEveryEntryOfAFullTable) {
-    OwnedJob job;
+    JobHandle job = make_job();
     fill_table(*job);
     const std::vector<Candidate> before = table_copy(*job);
     const Candidate last = before[kCandidateCount - 1];
@@ -93,7 +93,7 @@ TEST(InsertCandidateUnique, LooksAtEveryEntryOfAFullTable) {
 }
 
 TEST(RemoveCandidate, MovesTheRestUpAndEmptiesTheLast) {
-    OwnedJob job;
+    JobHandle job = make_job();
     fill_table(*job);
     const std::vector<Candidate> before = table_copy(*job);
     remove_candidate(*job, 10);
@@ -104,7 +104,7 @@ TEST(RemoveCandidate, MovesTheRestUpAndEmptiesTheLast) {
 }
 
 TEST(RemoveHead, KeepingTheLastMovesItToPlace254) {
-    OwnedJob job;
+    JobHandle job = make_job();
     fill_table(*job);
     const std::vector<Candidate> before = table_copy(*job);
     remove_head_keeping_last(*job);
@@ -114,7 +114,7 @@ TEST(RemoveHead, KeepingTheLastMovesItToPlace254) {
 }
 
 TEST(RemoveHead, DroppingTheLastLeavesTwoEmptyPlaces) {
-    OwnedJob job;
+    JobHandle job = make_job();
     fill_table(*job);
     const std::vector<Candidate> before = table_copy(*job);
     remove_head_dropping_last(*job);

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "pack/pack_text.h"
 #include "pack_checks.h"
 #include "support/job_fixture.h"
@@ -30,8 +30,8 @@ class MappedTexts : public testing::TestWithParam<MappedExample> {};
 
 TEST_P(MappedTexts, GiveCharactersInOrderOfFirstAppearance) {
     const MappedExample& example = GetParam();
-    OwnedJob job;
-    job.load_text(example.text);
+    JobHandle job = make_job();
+    test::load_text(*job, example.text);
     job->text_buffer[example.text.size() + 1] = 'z';  // behind the end mark: not part of the text
 
     build_character_table(*job);
@@ -81,8 +81,8 @@ class CharacterLimit : public testing::TestWithParam<CharacterLimitCase> {};
 TEST_P(CharacterLimit, RefusesFrom127CharactersWithoutTouchingTheText) {
     const CharacterLimitCase& limit = GetParam();
     const std::string text = text_of_different_characters(limit.characters);
-    OwnedJob job;
-    job.load_text(text);
+    JobHandle job = make_job();
+    test::load_text(*job, text);
 
     testing::internal::CaptureStderr();
     const int result = pack_text(*job);

@@ -28,9 +28,9 @@ struct Packed {
 };
 
 Packed pack_with(int (*packer)(Job&), const std::string& text, bool oa) {
-    OwnedJob job;
+    JobHandle job = make_job();
     job->oa = oa ? 1 : 0;
-    job.load_text(text);
+    test::load_text(*job, text);
     Packed packed{};
     packed.result = packer(*job);
     packed.stream = code_stream(*job);

@@ -33,8 +33,8 @@ class InitialCounts : public testing::TestWithParam<InitialCountExample> {};
 
 TEST_P(InitialCounts, EnterPairsAndMarkLaterOccurrences) {
     const InitialCountExample& example = GetParam();
-    OwnedJob job;
-    job.load_text(example.text);
+    JobHandle job = make_job();
+    test::load_text(*job, example.text);
     build_character_table(*job);
     map_text_to_codes(*job);
     const Bytes unmarked = bytes_before_end_mark(*job);

@@ -31,8 +31,8 @@ class NewCodePairs : public testing::TestWithParam<NewPairsExample> {};
 
 TEST_P(NewCodePairs, EnterThePairsOfTheNewCode) {
     const NewPairsExample& example = GetParam();
-    OwnedJob job;
-    job.load_text(std::string(example.stream.begin(), example.stream.end()));
+    JobHandle job = make_job();
+    test::load_text(*job, std::string(example.stream.begin(), example.stream.end()));
     job->next_code = example.next_code;
     count_new_code_pairs(*job);
     EXPECT_EQ(bytes_before_end_mark(*job), example.stream_after);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel {
 

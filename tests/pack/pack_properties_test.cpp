@@ -85,9 +85,9 @@ void expect_well_packed(const Job& job, const std::string& prepared) {
 
 void pack_and_check(const GeneratedCase& generated) {
     const std::string text = generate_text(generated.seed, generated.shape);
-    OwnedJob job;
+    JobHandle job = make_job();
     job->oa = generated.oa ? 1 : 0;
-    job.load_text(text);
+    test::load_text(*job, text);
     ASSERT_EQ(pack_text(*job), 0);
     expect_well_packed(*job, prepared_text(text, generated.oa));
 }
@@ -156,8 +156,8 @@ std::string text_using_every_code() {
 
 TEST(LastPairCode, EndsPackingRightAfterIt) {
     const std::string text = text_using_every_code();
-    OwnedJob job;
-    job.load_text(text);
+    JobHandle job = make_job();
+    test::load_text(*job, text);
     ASSERT_EQ(pack_text(*job), 0);
 
     EXPECT_EQ(job->next_code, 255);
@@ -200,8 +200,8 @@ TEST(Maintenance, WithoutMarksLeavesTheStreamAlone) {
     EXPECT_EQ(steps_without_marks, 128);  // after codes 127 to 254
     job.symbol_table_size = static_cast<std::int32_t>(job.symbol_end - job.symbol_table);
 
-    OwnedJob packed;
-    packed.load_text(text);
+    JobHandle packed = make_job();
+    test::load_text(*packed, text);
     ASSERT_EQ(pack_text(*packed), 0);
     EXPECT_EQ(code_stream(job), code_stream(*packed));
     EXPECT_EQ(symbol_bytes(job), symbol_bytes(*packed));

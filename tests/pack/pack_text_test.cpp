@@ -29,9 +29,9 @@ class PackedExamples : public testing::TestWithParam<PackedExample> {};
 
 TEST_P(PackedExamples, GiveExactStreamTablesAndCounts) {
     const PackedExample& example = GetParam();
-    OwnedJob job;
+    JobHandle job = make_job();
     job->oa = example.oa ? 1 : 0;
-    job.load_text(example.text);
+    test::load_text(*job, example.text);
 
     ASSERT_EQ(pack_text(*job), 0);
 

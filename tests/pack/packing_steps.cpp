@@ -15,7 +15,7 @@ using namespace vendrel::reference;
 
 PackingSteps::PackingSteps(const std::string& text, bool oa) {
     job_->oa = oa ? 1 : 0;
-    job_.load_text(text);
+    test::load_text(*job_, text);
     build_character_table(*job_);
     job_->next_code = job_->char_count;
     map_text_to_codes(*job_);

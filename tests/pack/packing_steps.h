@@ -24,7 +24,7 @@ public:
     Job& job() { return *job_; }
 
 private:
-    OwnedJob job_;
+    JobHandle job_ = make_job();
 };
 
 }  // namespace vendrel::test

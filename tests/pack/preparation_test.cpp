@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli/file_io.h"
-#include "cli/messages.h"
+#include "base/job_setup.h"
+#include "base/errors.h"
 #include "pack/pack_text.h"
 #include "pack_checks.h"
 #include "support/job_fixture.h"
@@ -53,9 +53,9 @@ class LineEnds : public testing::TestWithParam<LineEndExample> {};
 
 TEST_P(LineEnds, ArePreparedBeforePacking) {
     const LineEndExample& example = GetParam();
-    OwnedJob job;
+    JobHandle job = make_job();
     set_flag(*job, example.flag);
-    job.load_text(example.text);
+    test::load_text(*job, example.text);
     ASSERT_EQ(pack_text(*job), 0);
     EXPECT_EQ(job->source_length, static_cast<int>(example.prepared.size()));
     EXPECT_EQ(expand_code_stream(*job), example.prepared);
@@ -75,32 +75,32 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LineEndExample>& info) { return info.param.name; });
 
 TEST(ConversionTable, IsAppliedWhenItHasDefinitions) {
-    OwnedJob job;
+    JobHandle job = make_job();
     ASSERT_EQ(allocate_zeroed(job->conversion_table, kConversionTableSize), 0);
     job->conversion_table[0] = 'a';
     job->conversion_table[256] = 'z';
     job->conversion_count = 1;
-    job.load_text("|ab|ba|");
+    test::load_text(*job, "|ab|ba|");
     ASSERT_EQ(pack_text(*job), 0);
     EXPECT_EQ(expand_code_stream(*job), "|zb|bz|");
 }
 
 TEST(ConversionTable, IsNotAppliedWithoutDefinitions) {
-    OwnedJob job;
+    JobHandle job = make_job();
     ASSERT_EQ(allocate_zeroed(job->conversion_table, kConversionTableSize), 0);
     job->conversion_table[0] = 'a';
     job->conversion_table[256] = 'z';
     job->conversion_count = 0;
-    job.load_text("|ab|ba|");
+    test::load_text(*job, "|ab|ba|");
     ASSERT_EQ(pack_text(*job), 0);
     EXPECT_EQ(expand_code_stream(*job), "|ab|ba|");
 }
 
 TEST(DesktopImport, TurnsTheDocumentIntoRunningTextFirst) {
-    OwnedJob job;
+    JobHandle job = make_job();
     job->dtp = 1;
     // Two lines with one-byte heads: each line end becomes a space.
-    job.load_text(
+    test::load_text(*job, 
         std::string("\x00"
                     "abc\r"
                     "\x00"
@@ -112,13 +112,13 @@ TEST(DesktopImport, TurnsTheDocumentIntoRunningTextFirst) {
 }
 
 TEST(DesktopImport, ErrorIsPassedUpUnchanged) {
-    OwnedJob job;
+    JobHandle job = make_job();
     job->dtp = 1;
     // Each byte 254 repeats the last character 94 more times: far more
     // than the text buffer holds.
     std::string document("\x00x", 2);
     document.append(1000, '\xFE');
-    job.load_text(document);
+    test::load_text(*job, document);
 
     testing::internal::CaptureStderr();
     const int result = pack_text(*job);

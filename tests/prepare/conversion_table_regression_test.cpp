@@ -1,7 +1,7 @@
 // Conversion files that open but cannot be read.
 #include <gtest/gtest.h>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "prepare/conversion_table.h"
 #include "support/job_fixture.h"
 #include "support/program.h"
@@ -14,7 +14,7 @@ TEST(ConversionTableRegression, DirectoryIsNotAnEmptyTable) {
     // to be taken for an empty file, and the text was packed unconverted.
     const test::ScratchDir dir;
     const std::string path = dir.path().string();
-    test::OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = path.c_str();
     testing::internal::CaptureStderr();
     const int result = read_conversion_table(*job);

@@ -6,16 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "cli/file_io.h"
-#include "cli/messages.h"
+#include "base/job_setup.h"
+#include "base/errors.h"
 #include "prepare/line_ends.h"
 #include "support/job_fixture.h"
 #include "support/program.h"
 
 namespace vendrel {
 namespace {
-
-using test::OwnedJob;
 using test::ScratchDir;
 
 using Definition = std::pair<int, int>;
@@ -49,7 +47,7 @@ TEST_P(ReadConversionTable, ParsesFileExactly) {
     const ReadCase& c = GetParam();
     ScratchDir dir;
     const std::string path = dir.write("table.ct", c.file);
-    OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = path.c_str();
 
     testing::internal::CaptureStderr();
@@ -122,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadConversionTableFile, MaximumDefinitionsAreAllStored) {
     ScratchDir dir;
     const std::string path = dir.write("table.ct", definitions_file(254));
-    OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = path.c_str();
     ASSERT_EQ(read_conversion_table(*job), 0);
     ASSERT_EQ(job->conversion_count, 254);
@@ -135,7 +133,7 @@ TEST(ReadConversionTableFile, MaximumDefinitionsAreAllStored) {
 TEST(ReadConversionTableFile, RefusedDefinitionIsStillStored) {
     ScratchDir dir;
     const std::string path = dir.write("table.ct", definitions_file(254) + "7 8\n");
-    OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = path.c_str();
     testing::internal::CaptureStderr();
     EXPECT_EQ(read_conversion_table(*job), kTooManyDefinitions);
@@ -146,7 +144,7 @@ TEST(ReadConversionTableFile, RefusedDefinitionIsStillStored) {
 }
 
 TEST(ReadConversionTableFile, MissingFileNamesThePathAsTyped) {
-    OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = "no/such/dir/../table.ct";
     testing::internal::CaptureStderr();
     EXPECT_EQ(read_conversion_table(*job), kCannotOpenConversion);
@@ -187,12 +185,12 @@ class ApplyConversionTable : public testing::TestWithParam<ApplyCase> {};
 
 TEST_P(ApplyConversionTable, ConvertsUpToEndMark) {
     const ApplyCase& c = GetParam();
-    OwnedJob job;
-    job.load_text(c.text);
+    JobHandle job = make_job();
+    test::load_text(*job, c.text);
     set_definitions(*job, c.definitions);
     apply_conversion_table(*job);
-    EXPECT_EQ(OwnedJob::bytes(job->text_buffer, static_cast<int>(c.expected.size()) + 1),
-              OwnedJob::bytes(reinterpret_cast<const std::uint8_t*>((c.expected + "\xFF").data()),
+    EXPECT_EQ(test::bytes(job->text_buffer, static_cast<int>(c.expected.size()) + 1),
+              test::bytes(reinterpret_cast<const std::uint8_t*>((c.expected + "\xFF").data()),
                               static_cast<int>(c.expected.size()) + 1));
 }
 
@@ -212,13 +210,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ApplyCase>& info) { return std::string(info.param.name); });
 
 TEST(ApplyConversionTableBuffer, BytesAfterEndMarkUntouched) {
-    OwnedJob job;
-    job.load_text("AA");
+    JobHandle job = make_job();
+    test::load_text(*job, "AA");
     job->text_buffer[3] = 'A';
     set_definitions(*job, {{65, 66}});
     apply_conversion_table(*job);
     const std::vector<std::uint8_t> expected{'B', 'B', kEndMark, 'A'};
-    EXPECT_EQ(OwnedJob::bytes(job->text_buffer, 4), expected);
+    EXPECT_EQ(test::bytes(job->text_buffer, 4), expected);
 }
 
 TEST(ApplyConversionTableBuffer, LastOfMaximumDefinitionsApplies) {
@@ -226,11 +224,11 @@ TEST(ApplyConversionTableBuffer, LastOfMaximumDefinitionsApplies) {
     // The generated from-codes are 2 to 253, so 1 first appears on the last
     // line; 65 is defined early (as itself) and again near the end.
     const std::string path = dir.write("table.ct", definitions_file(252) + "65 98\n; last\n1 97\n");
-    OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = path.c_str();
     ASSERT_EQ(read_conversion_table(*job), 0);
     ASSERT_EQ(job->conversion_count, 254);
-    job.load_text("\x01\x41");
+    test::load_text(*job, "\x01\x41");
     apply_conversion_table(*job);
     EXPECT_EQ(job->text_buffer[0], 'a');
     EXPECT_EQ(job->text_buffer[1], 'A');
@@ -241,18 +239,18 @@ TEST(ApplyConversionTableBuffer, LastOfMaximumDefinitionsApplies) {
 TEST(ConversionBeforeLineEnds, ConvertedCrIsNoLongerALineEnd) {
     ScratchDir dir;
     const std::string path = dir.write("table.ct", "13 124\n");
-    OwnedJob job;
+    JobHandle job = make_job();
     job->conversion_path = path.c_str();
     ASSERT_EQ(read_conversion_table(*job), 0);
-    job.load_text("A\r\nB\r\n");
+    test::load_text(*job, "A\r\nB\r\n");
     apply_conversion_table(*job);
     apply_line_end_policy(*job, false, false, true);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(job->text_buffer), 7), "A| B| \xFF");
 }
 
 TEST(ConversionBeforeLineEnds, ByteConvertedToLfIsRemoved) {
-    OwnedJob job;
-    job.load_text("A;B");
+    JobHandle job = make_job();
+    test::load_text(*job, "A;B");
     set_definitions(*job, {{59, 10}});
     apply_conversion_table(*job);
     apply_line_end_policy(*job, true, false, false);

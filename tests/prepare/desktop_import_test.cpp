@@ -4,13 +4,11 @@
 
 #include <string>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "support/job_fixture.h"
 
 namespace vendrel {
 namespace {
-
-using test::OwnedJob;
 using test::text_before_end_mark;
 
 struct ImportCase {
@@ -24,9 +22,9 @@ class ImportDesktopDocument : public testing::TestWithParam<ImportCase> {};
 
 TEST_P(ImportDesktopDocument, ProducesRunningText) {
     const ImportCase& c = GetParam();
-    OwnedJob job;
+    JobHandle job = make_job();
     job->lc = c.lc ? 1 : 0;
-    job.load_text(c.document);
+    test::load_text(*job, c.document);
     ASSERT_EQ(import_desktop_document(*job), 0);
     const std::string text = text_before_end_mark(*job);
     EXPECT_EQ(text, c.expected);
@@ -95,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
 TEST(ImportDesktopDocumentBuffer, StopsAtEndMark) {
-    OwnedJob job;
-    job.load_text(bytes({0x20, 'X'}));
+    JobHandle job = make_job();
+    test::load_text(*job, bytes({0x20, 'X'}));
     job->text_buffer[3] = 'Z';  // behind the end mark: not part of the document
     ASSERT_EQ(import_desktop_document(*job), 0);
     EXPECT_EQ(job->text_buffer[0], kEndMark);
@@ -111,16 +109,16 @@ std::string repeating_document(int full_repeats, int last_repeat) {
 }
 
 TEST(ImportDesktopDocumentBuffer, ExpandsToTheWholeBuffer) {
-    OwnedJob job;
-    job.load_text(repeating_document(697, 16));  // 1 + 697 * 94 + 16 = 65,535
+    JobHandle job = make_job();
+    test::load_text(*job, repeating_document(697, 16));  // 1 + 697 * 94 + 16 = 65,535
     ASSERT_EQ(import_desktop_document(*job), 0);
     EXPECT_EQ(text_before_end_mark(*job), std::string(65535, 'x'));
     EXPECT_EQ(job->text_buffer[65535], kEndMark);
 }
 
 TEST(ImportDesktopDocumentBuffer, RepeatAtEndOfLongestDocument) {
-    OwnedJob job;
-    job.load_text(kHead + std::string(65533, 'a') + "\xA2");
+    JobHandle job = make_job();
+    test::load_text(*job, kHead + std::string(65533, 'a') + "\xA2");
     ASSERT_EQ(import_desktop_document(*job), 0);
     EXPECT_EQ(text_before_end_mark(*job), std::string(65535, 'a'));
 }
@@ -133,8 +131,8 @@ struct TooLongCase {
 class RefuseDocument : public testing::TestWithParam<TooLongCase> {};
 
 TEST_P(RefuseDocument, ReportsDocumentTooLong) {
-    OwnedJob job;
-    job.load_text(GetParam().document);
+    JobHandle job = make_job();
+    test::load_text(*job, GetParam().document);
     testing::internal::CaptureStderr();
     EXPECT_EQ(import_desktop_document(*job), kDocumentTooLong);
     const std::string err = testing::internal::GetCapturedStderr();

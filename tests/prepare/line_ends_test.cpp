@@ -9,8 +9,6 @@
 
 namespace vendrel {
 namespace {
-
-using test::OwnedJob;
 using test::text_before_end_mark;
 
 struct Policy {
@@ -37,8 +35,8 @@ class LineEndPolicy : public testing::TestWithParam<LineEndCase> {};
 
 TEST_P(LineEndPolicy, RewritesTextInPlace) {
     const LineEndCase& c = GetParam();
-    OwnedJob job;
-    job.load_text(c.text);
+    JobHandle job = make_job();
+    test::load_text(*job, c.text);
     apply_line_end_policy(*job, c.policy.keep_cr, c.policy.keep_lf, c.policy.to_space);
     EXPECT_EQ(text_before_end_mark(*job), c.expected) << c.policy.option;
 }
@@ -77,21 +75,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LineEndCase>& info) { return std::string(info.param.name); });
 
 TEST(LineEndPolicyBuffer, BytesAfterNewEndMarkKeepTheirValues) {
-    OwnedJob job;
-    job.load_text("A\r\nB");
+    JobHandle job = make_job();
+    test::load_text(*job, "A\r\nB");
     job->text_buffer[5] = 'z';
     apply_line_end_policy(*job, false, false, false);
     const std::vector<std::uint8_t> expected{'A', 'B', kEndMark, 'B', kEndMark, 'z', 0};
-    EXPECT_EQ(OwnedJob::bytes(job->text_buffer, 7), expected);
+    EXPECT_EQ(test::bytes(job->text_buffer, 7), expected);
 }
 
 TEST(LineEndPolicyBuffer, EmptyTextRewritesEndMarkInPlace) {
-    OwnedJob job;
-    job.load_text("");
+    JobHandle job = make_job();
+    test::load_text(*job, "");
     job->text_buffer[1] = '\r';
     apply_line_end_policy(*job, false, false, true);
     const std::vector<std::uint8_t> expected{kEndMark, '\r', 0};
-    EXPECT_EQ(OwnedJob::bytes(job->text_buffer, 3), expected);
+    EXPECT_EQ(test::bytes(job->text_buffer, 3), expected);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel::test {
 

@@ -1,4 +1,5 @@
-// Jobs made in-process for the tests, with their buffers, released on exit.
+// The tests' view of a Job made with make_job: loading a text that must
+// fit, and reading buffers back.
 #pragma once
 
 #include <cstdint>
@@ -6,35 +7,18 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/job.h"
+#include "base/job_setup.h"
 
 namespace vendrel::test {
 
-// A Job allocated zero-filled with the defaults of the command line (-1
-// addresses, record numbers and conversion count) and all buffers of a
-// packing run; released by the destructor.
-class OwnedJob {
-public:
-    OwnedJob();
-    ~OwnedJob();
-    OwnedJob(const OwnedJob&) = delete;
-    OwnedJob& operator=(const OwnedJob&) = delete;
+using Bytes = std::vector<std::uint8_t>;
 
-    Job& operator*() const { return *job_; }
-    Job* operator->() const { return job_; }
-    Job* get() const { return job_; }
+// Loads text as a source read whole (load_source_text); a text that does
+// not fit fails the test.
+void load_text(Job& job, std::string_view text);
 
-    // Copies text into the text buffer and places the end mark behind it
-    // (one byte earlier with oa, as the main flow does), and stores the
-    // length in source_length.
-    void load_text(std::string_view text);
-
-    // The first length bytes of a buffer, as a vector.
-    static std::vector<std::uint8_t> bytes(const std::uint8_t* data, int length);
-
-private:
-    Job* job_ = nullptr;
-};
+// The first length bytes of a buffer.
+Bytes bytes(const std::uint8_t* data, int length);
 
 // The text buffer up to its end mark (or its whole length without one).
 std::string text_before_end_mark(const Job& job);

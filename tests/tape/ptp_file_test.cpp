@@ -9,20 +9,18 @@
 #include "support/emulator.h"
 #include "support/hand_packed.h"
 #include "support/job_fixture.h"
-#include "ptp_reader.h"
+#include "support/ptp_reader.h"
 #include "target/packed_image.h"
 
 namespace vendrel {
 namespace {
-
-using test::OwnedJob;
 using test::Bytes;
 using test::PtpReading;
 using test::read_ptp;
 
 // The PTP example: five characters, two pairs, 20 codes (T = 101), loaded
 // at 0, printing through 0x8500.
-void prepare_example(OwnedJob& job, const char* name = "HELLO") {
+void prepare_example(JobHandle& job, const char* name = "HELLO") {
     test::load_packed(*job, test::five_character_text());
     job->i8080 = 1;
     job->ptp = 1;
@@ -32,20 +30,20 @@ void prepare_example(OwnedJob& job, const char* name = "HELLO") {
     std::strcpy(job->tape_name, name);
 }
 
-Bytes compose(OwnedJob& job) {
+Bytes compose(JobHandle& job) {
     compose_ptp_file(*job);
-    return OwnedJob::bytes(job->image_buffer, job->final_length);
+    return test::bytes(job->image_buffer, job->final_length);
 }
 
 Bytes raw_image() {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     compose_i8080_image(*job);
-    return OwnedJob::bytes(job->image_buffer, job->final_length);
+    return test::bytes(job->image_buffer, job->final_length);
 }
 
 TEST(PtpFile, ExampleIsExact) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     const Bytes file = compose(job);
 
@@ -86,7 +84,7 @@ struct NameCase {
 class PtpName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(PtpName, FillsTheEightByteFieldWithSpaces) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job, GetParam().name);
     const PtpReading reading = read_ptp(compose(job));
     ASSERT_TRUE(reading.tape) << reading.fault;
@@ -100,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Names, PtpName,
 TEST(PtpFile, ReaderFindsTheImageAndFinalLengthIsTotalPlus68) {
     for (int load : {0, 0x4000, 0xFFC0}) {
         for (int codes : {0, 1, 700}) {
-            OwnedJob job;
+            JobHandle job = make_job();
             test::HandPacked packed = test::five_character_text();
             packed.stream.assign(static_cast<std::size_t>(codes), 4);
             test::load_packed(*job, packed);
@@ -118,7 +116,7 @@ TEST(PtpFile, ReaderFindsTheImageAndFinalLengthIsTotalPlus68) {
 }
 
 TEST(PtpFile, ImageReadBackRunsOnTheEmulated8080Routine) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     job->load_address = 0x1000;
     const PtpReading reading = read_ptp(compose(job));
@@ -138,7 +136,7 @@ TEST(PtpFile, ImageReadBackRunsOnTheEmulated8080Routine) {
 }
 
 TEST(PtpFile, ReaderRefusesADamagedFile) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     const Bytes good = compose(job);
     for (std::size_t at : {0u, 5u, 40u, 51u, 60u, 64u, 65u, 100u, 168u}) {

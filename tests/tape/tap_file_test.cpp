@@ -12,17 +12,15 @@
 #include "support/job_fixture.h"
 #include "support/program.h"
 #include "target/packed_image.h"
-#include "tzxlist.h"
+#include "support/tzxlist.h"
 
 namespace vendrel {
 namespace {
-
-using test::OwnedJob;
 using Bytes = std::vector<std::uint8_t>;
 
 // The TAP example: five characters, two pairs, 20 codes (T = 87), loaded at
 // 32768, printing through address 16, from a prepared text of 150 bytes.
-void prepare_example(OwnedJob& job, const char* name = "HELLO") {
+void prepare_example(JobHandle& job, const char* name = "HELLO") {
     test::load_packed(*job, test::five_character_text());
     job->z80 = 1;
     job->tap = 1;
@@ -32,17 +30,17 @@ void prepare_example(OwnedJob& job, const char* name = "HELLO") {
     std::strcpy(job->tape_name, name);
 }
 
-Bytes compose(OwnedJob& job) {
+Bytes compose(JobHandle& job) {
     compose_tap_file(*job);
-    return OwnedJob::bytes(job->image_buffer, job->final_length);
+    return test::bytes(job->image_buffer, job->final_length);
 }
 
 // The raw image the same job gives without tape framing.
 Bytes raw_image(const char* name = "HELLO") {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job, name);
     compose_z80_image(*job);
-    return OwnedJob::bytes(job->image_buffer, job->final_length);
+    return test::bytes(job->image_buffer, job->final_length);
 }
 
 Bytes slice(const Bytes& bytes, std::size_t from, std::size_t length) {
@@ -50,7 +48,7 @@ Bytes slice(const Bytes& bytes, std::size_t from, std::size_t length) {
 }
 
 TEST(TapFile, ExampleHeaderAndDataBlock) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     const Bytes file = compose(job);
 
@@ -84,7 +82,7 @@ struct NameCase {
 class TapName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(TapName, FillsTheTenByteFieldWithSpaces) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job, GetParam().name);
     const Bytes file = compose(job);
     EXPECT_EQ(std::string(file.begin() + 4, file.begin() + 14), GetParam().field);
@@ -98,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Names, TapName,
                                            NameCase{"a.b c", "a.b c     "}));
 
 TEST(TapFile, DataChecksumCoversTheFlagByte) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     // Make the last code the XOR of the rest of the image, so that the
     // image's bytes XOR to 0 and only the flag byte is left.
@@ -114,7 +112,7 @@ TEST(TapFile, DataChecksumCoversTheFlagByte) {
 
 TEST(TapFile, FinalLengthIsTotalPlus25) {
     for (int codes : {0, 1, 300, 5000}) {
-        OwnedJob job;
+        JobHandle job = make_job();
         test::HandPacked packed = test::five_character_text();
         packed.stream.assign(static_cast<std::size_t>(codes), 3);
         test::load_packed(*job, packed);
@@ -157,7 +155,7 @@ std::vector<TapeBlock> read_with_libspectrum(const Bytes& file) {
 int word_at(const Bytes& bytes, std::size_t offset) { return bytes[offset] | (bytes[offset + 1] << 8); }
 
 TEST(TapFileTools, LibspectrumReadsAHeaderAndACodeBlock) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     const Bytes file = compose(job);
 
@@ -180,7 +178,7 @@ TEST(TapFileTools, LibspectrumReadsAHeaderAndACodeBlock) {
 
 
 TEST(TapFileTools, TzxlistListsBothBlocksWithGoodChecksums) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     const Bytes file = compose(job);
     test::ScratchDir dir;
@@ -194,7 +192,7 @@ TEST(TapFileTools, TzxlistListsBothBlocksWithGoodChecksums) {
 }
 
 TEST(TapFileTools, DataBlockImageRunsOnTheZ80) {
-    OwnedJob job;
+    JobHandle job = make_job();
     prepare_example(job);
     const std::vector<TapeBlock> blocks = read_with_libspectrum(compose(job));
     ASSERT_EQ(blocks.size(), 2u);

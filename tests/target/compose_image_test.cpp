@@ -7,18 +7,15 @@
 #include <cstring>
 #include <string>
 
-#include "cli/messages.h"
-#include "example_image.h"
+#include "base/errors.h"
+#include "support/example_image.h"
 #include "support/job_fixture.h"
-#include "support/program.h"
 #include "target/i8080_routine.h"
 #include "target/packed_image.h"
 #include "target/z80_routine.h"
 
 namespace vendrel {
 namespace {
-
-using test::OwnedJob;
 
 struct ComposeCase {
     const char* name;
@@ -31,7 +28,7 @@ class RawImage : public testing::TestWithParam<ComposeCase> {};
 
 TEST_P(RawImage, IsRoutineSymbolTableAndStream) {
     const ComposeCase& c = GetParam();
-    OwnedJob job;
+    JobHandle job = make_job();
     test::set_example(*job);
     job->z80 = c.z80 ? 1 : 0;
     job->load_address = c.z80 ? 0x8000 : 0;
@@ -56,37 +53,12 @@ TEST_P(RawImage, IsRoutineSymbolTableAndStream) {
     }
     const std::uint8_t* image = job->image_buffer;
     const int r = c.routine_length;
-    EXPECT_EQ(OwnedJob::bytes(image, r), OwnedJob::bytes(routine.data(), r));
+    EXPECT_EQ(test::bytes(image, r), test::bytes(routine.data(), r));
     EXPECT_EQ(image[r], '|') << "the first byte after the routine is the text's first character";
-    EXPECT_EQ(OwnedJob::bytes(image + r, test::kExampleSymbolTableSize), test::kExampleSymbols);
-    EXPECT_EQ(OwnedJob::bytes(image + r + test::kExampleSymbolTableSize, test::kExamplePackedLength),
+    EXPECT_EQ(test::bytes(image + r, test::kExampleSymbolTableSize), test::kExampleSymbols);
+    EXPECT_EQ(test::bytes(image + r + test::kExampleSymbolTableSize, test::kExamplePackedLength),
               test::kExampleStream);
     EXPECT_EQ(image[c.total_length], 0xEE) << "nothing is written behind the image (no end mark)";
-}
-
-TEST_P(RawImage, ReportsRoutineAndTotalLengths) {
-    const ComposeCase& c = GetParam();
-    OwnedJob job;
-    test::set_example(*job);  // a prepared text of 30 bytes
-    job->z80 = c.z80 ? 1 : 0;
-    job->load_address = 0x8000;
-    job->print_address = 0x10;
-    if (c.z80) {
-        compose_z80_image(*job);
-    } else {
-        compose_i8080_image(*job);
-    }
-    testing::internal::CaptureStdout();
-    print_report(*job);
-    const std::string out = testing::internal::GetCapturedStdout();
-    char percent[16];
-    std::snprintf(percent, sizeof percent, "%.2f", c.total_length * 100.0 / 30);
-    EXPECT_NE(out.find("Length of routine:\t\t" + std::to_string(c.routine_length) + " bytes\n"),
-              std::string::npos) << out;
-    EXPECT_NE(out.find("Size of character table:\t9 bytes\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("Total length:\t\t\t" + std::to_string(c.total_length) + " bytes (" + percent + "%)\n"),
-              std::string::npos) << out;
-    EXPECT_EQ(out.find("Final length"), std::string::npos) << "raw images have no final length line";
 }
 
 INSTANTIATE_TEST_SUITE_P(Processors, RawImage,
@@ -118,7 +90,7 @@ class OutputFits : public testing::TestWithParam<FitCase> {};
 
 TEST_P(OutputFits, RefusesWhatWouldOverrunTheImageBuffer) {
     const FitCase& c = GetParam();
-    OwnedJob job;
+    JobHandle job = make_job();
     job->z80 = c.z80 ? 1 : 0;
     job->i8080 = c.z80 ? 0 : 1;
     job->tap = c.tap ? 1 : 0;
@@ -139,56 +111,6 @@ TEST_P(OutputFits, RefusesWhatWouldOverrunTheImageBuffer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, OutputFits, testing::ValuesIn(kFitCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// A text whose every other byte is the separator leaves no pair to form, so
-// its image is longer than the text: 125 characters and separators
-// alternating. length bytes of it.
-std::string unpackable_text(int length) {
-    std::string text;
-    for (int i = 0; static_cast<int>(text.size()) < length; ++i) {
-        text.push_back(i % 2 == 0 ? '\n' : static_cast<char>(0x21 + (i / 2) % 125));
-    }
-    return text;
-}
-
-struct ProgramFitCase {
-    const char* name;
-    std::vector<std::string> options;
-    int text_length;
-    int output_length;  // written when it fits the image buffer
-};
-
-const ProgramFitCase kProgramFitCases[] = {
-    // 58 + 126 + 65,352 bytes: exactly the image buffer.
-    {"z80_raw_fits", {"-z80"}, 65352, 65536},
-    {"z80_raw_too_long", {"-z80"}, 65353, 65537},
-    {"i8080_longest_text", {"-i8080"}, 65535, 72 + 126 + 65535},
-    {"tap_too_long", {"-z80", "-tap"}, 65352, 65536 + 25},
-    {"ptp_too_long", {"-i8080", "-ptp"}, 65300, 72 + 126 + 65300 + 68},
-};
-
-class ProgramOutputFits : public testing::TestWithParam<ProgramFitCase> {};
-
-TEST_P(ProgramOutputFits, WritesNoOutputThatWouldNotFit) {
-    const ProgramFitCase& c = GetParam();
-    test::ScratchDir dir;
-    std::vector<std::string> args = c.options;
-    const std::string output = dir.file("out.bin");
-    args.insert(args.end(), {dir.write("text.txt", unpackable_text(c.text_length)), "-o", output});
-    const test::ProgramResult result = test::run_program(args);
-    if (c.output_length <= kImageBufferSize) {
-        EXPECT_EQ(result.exit_status, 0) << result.err;
-        EXPECT_EQ(static_cast<int>(test::read_file(output).size()), c.output_length);
-    } else {
-        EXPECT_EQ(result.exit_status, 29);
-        EXPECT_EQ(result.err, "Output would be " + std::to_string(c.output_length) +
-                                  " bytes long, more than fits in 65536 bytes!\n\n");
-        EXPECT_FALSE(test::file_exists(output));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Outputs, ProgramOutputFits, testing::ValuesIn(kProgramFitCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

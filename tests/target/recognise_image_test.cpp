@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "example_image.h"
+#include "support/example_image.h"
 #include "pack/pack_text.h"
 #include "support/job_fixture.h"
 #include "support/text_generator.h"
@@ -25,7 +25,6 @@ namespace vendrel {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using test::OwnedJob;
 
 struct Composed {
     Bytes bytes;
@@ -44,12 +43,12 @@ Composed compose(Job& job, bool z80, int load_address, int print_address) {
     } else {
         compose_i8080_image(job);
     }
-    return {OwnedJob::bytes(job.image_buffer, job.total_length), job.char_count, job.symbol_table_size,
+    return {test::bytes(job.image_buffer, job.total_length), job.char_count, job.symbol_table_size,
             job.packed_length};
 }
 
 Composed compose_example(bool z80, int load_address = 0x8000, bool oa = false) {
-    OwnedJob job;
+    JobHandle job = make_job();
     test::set_example(*job);
     job->oa = oa ? 1 : 0;
     return compose(*job, z80, load_address, 0x10);
@@ -78,7 +77,7 @@ public:
     Job& operator*() const { return *job_; }
 
 private:
-    OwnedJob job_;
+    JobHandle job_ = make_job();
 };
 
 struct Recognised {
@@ -112,9 +111,9 @@ TEST(Recognise, EveryComposedImageByItsOwnRoutineOnly) {
                     shape.alphabet_size = 1 + static_cast<int>(seed % 90);
                     shape.record_count = 1 + static_cast<int>(seed % 17);
                     const std::string text = test::generate_text(seed++, shape);
-                    OwnedJob packing;
+                    JobHandle packing = make_job();
                     packing->oa = oa ? 1 : 0;
-                    packing.load_text(text);
+                    test::load_text(*packing, text);
                     ASSERT_EQ(pack_text(*packing), 0);
                     const Composed image = compose(*packing, z80, load_address, print_address);
                     SCOPED_TRACE(testing::Message() << (z80 ? "z80" : "i8080") << " at " << load_address
@@ -146,7 +145,7 @@ TEST(Recognise, EveryComposedImageByItsOwnRoutineOnly) {
 TEST(Recognise, TheImageOfAnEmptyText) {
     for (const bool z80 : {true, false}) {
         for (const bool oa : {false, true}) {
-            OwnedJob packing;
+            JobHandle packing = make_job();
             packing->oa = oa ? 1 : 0;
             const Composed image = compose(*packing, z80, 0x8000, 0x10);
             ASSERT_EQ(image.bytes.size(), z80 ? 58u : 72u);
@@ -220,7 +219,7 @@ TEST(Recognise, SkipsPatchFieldsAndRelocatedWords) {
 }
 
 TEST(Recognise, RefusesTapePtpAndPlainText) {
-    OwnedJob tap;
+    JobHandle tap = make_job();
     test::set_example(*tap);
     tap->tap = 1;
     tap->z80 = 1;
@@ -228,10 +227,10 @@ TEST(Recognise, RefusesTapePtpAndPlainText) {
     tap->print_address = 0x10;
     std::strcpy(tap->tape_name, "example");
     compose_tap_file(*tap);
-    const Recognised tap_result = recognise(OwnedJob::bytes(tap->image_buffer, tap->final_length));
+    const Recognised tap_result = recognise(test::bytes(tap->image_buffer, tap->final_length));
     EXPECT_FALSE(tap_result.z80 || tap_result.i8080);
 
-    OwnedJob ptp;
+    JobHandle ptp = make_job();
     test::set_example(*ptp);
     ptp->ptp = 1;
     ptp->i8080 = 1;
@@ -239,7 +238,7 @@ TEST(Recognise, RefusesTapePtpAndPlainText) {
     ptp->print_address = 0x8500;
     std::strcpy(ptp->tape_name, "example");
     compose_ptp_file(*ptp);
-    const Recognised ptp_result = recognise(OwnedJob::bytes(ptp->image_buffer, ptp->final_length));
+    const Recognised ptp_result = recognise(test::bytes(ptp->image_buffer, ptp->final_length));
     EXPECT_FALSE(ptp_result.z80 || ptp_result.i8080);
 
     const std::string text = read_sample("adventure.txt");

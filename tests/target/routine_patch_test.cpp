@@ -26,7 +26,7 @@ struct PatchCase {
     Bytes expected;
 };
 
-Bytes patch(const PatchCase& c, test::OwnedJob& job) {
+Bytes patch(const PatchCase& c, JobHandle& job) {
     job->load_address = c.load_address;
     job->print_address = c.print_address;
     job->char_count = c.char_count;
@@ -78,7 +78,7 @@ const PatchCase kPatchCases[] = {
 class PatchedRoutine : public testing::TestWithParam<PatchCase> {};
 
 TEST_P(PatchedRoutine, MatchesTheListingByteForByte) {
-    test::OwnedJob job;
+    JobHandle job = make_job();
     EXPECT_EQ(patch(GetParam(), job), GetParam().expected);
 }
 
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Routines, PatchedRoutine, testing::ValuesIn(kPatchCases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RoutinePatching, LoadAddressZeroKeepsTheTemplateWords) {
-    test::OwnedJob job;
+    JobHandle job = make_job();
     const PatchCase c{"z80_at_0", true, 0, 16, 5, 9, 20, false, {}};
     const Bytes z80 = patch(c, job);
     for (const int offset : z80_relocations) {
@@ -114,7 +114,7 @@ TEST(RoutinePatching, LeavesEveryOtherByteAlone) {
         const RoutineLayout& layout = z80 ? z80_routine_layout : i8080_routine_layout;
         for (const int address : addresses) {
             for (const int oa : {0, 1}) {
-                test::OwnedJob job;
+                JobHandle job = make_job();
                 const PatchCase c{"", z80, address, 0xFFFF - address, 126, 512 - 126, 65535, oa == 1, {}};
                 const Bytes bytes = patch(c, job);
                 ASSERT_EQ(static_cast<int>(bytes.size()), layout.length);

@@ -26,7 +26,6 @@ namespace vendrel {
 namespace {
 
 using test::call_unpack_routine;
-using test::OwnedJob;
 using test::RoutineCall;
 
 // Where the image goes and where the print routine is. A load address of
@@ -57,15 +56,15 @@ struct Image {
 // The text (the whole source: with oa its last byte is dropped first, as
 // the main flow does) packed once; the tests compose it at many places.
 Job& packed_job(const std::string& text, bool oa) {
-    static std::map<std::pair<std::string, bool>, std::unique_ptr<OwnedJob>> packed;
-    std::unique_ptr<OwnedJob>& slot = packed[{text, oa}];
+    static std::map<std::pair<std::string, bool>, JobHandle> packed;
+    JobHandle& slot = packed[{text, oa}];
     if (!slot) {
-        slot = std::make_unique<OwnedJob>();
-        (*slot)->oa = oa ? 1 : 0;
-        slot->load_text(text);
-        EXPECT_EQ(pack_text(**slot), 0);
+        slot = make_job();
+        slot->oa = oa ? 1 : 0;
+        EXPECT_EQ(load_source_text(*slot, text), 0);
+        EXPECT_EQ(pack_text(*slot), 0);
     }
-    return **slot;
+    return *slot;
 }
 
 // The packed text composed for the processor and the placement.
@@ -83,7 +82,7 @@ Image make_image(const std::string& text, bool z80, bool oa, const Placement& pl
         compose_i8080_image(job);
     }
     Image image;
-    image.bytes = OwnedJob::bytes(job.image_buffer, job.total_length);
+    image.bytes = test::bytes(job.image_buffer, job.total_length);
     image.load_address = static_cast<std::uint16_t>(load);
     image.record_count = job.record_count;
     image.every_code_used = job.symbol_table_size == 512 - job.char_count;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel::reference {
 

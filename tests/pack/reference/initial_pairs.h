@@ -1,7 +1,7 @@
 // The first count of adjacent pairs in the fresh code stream.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel::reference {
 

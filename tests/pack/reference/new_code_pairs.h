@@ -3,7 +3,7 @@
 // enters them.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel::reference {
 

@@ -1,6 +1,6 @@
 #include "pack/reference/pack_text.h"
 
-#include "cli/messages.h"
+#include "base/errors.h"
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
 #include "pack/reference/candidate_recount.h"

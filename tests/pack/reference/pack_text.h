@@ -4,7 +4,7 @@
 // result with grouped positions and counts taken once per step.
 #pragma once
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel::reference {
 

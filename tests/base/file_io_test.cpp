@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/file_io.h"
-#include "cli/messages.h"
+#include "base/file_io.h"
+#include "base/job_setup.h"
+#include "base/errors.h"
 #include "support/program.h"
 
 namespace vendrel {

@@ -1,4 +1,4 @@
-#include "example_image.h"
+#include "support/example_image.h"
 
 #include <algorithm>
 

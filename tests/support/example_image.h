@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "cli/job.h"
+#include "base/job.h"
 
 namespace vendrel::test {
 

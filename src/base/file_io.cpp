@@ -1,4 +1,4 @@
-#include "cli/file_io.h"
+#include "base/file_io.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/messages.h"
+#include "base/errors.h"
 
 namespace vendrel {
 
@@ -65,23 +65,6 @@ int write_output_file(const char* path, const std::uint8_t* data, int length, bo
         result = report_error(kCannotWriteOutput, path);
     }
     return result;
-}
-
-int allocate_zeroed(void** slot, std::size_t size) {
-    if (*slot != nullptr) return 0;
-    *slot = std::calloc(1, size);
-    if (*slot == nullptr) return report_error(kOutOfMemory);
-    return 0;
-}
-
-void release_job(Job* job) {
-    if (job == nullptr) return;
-    std::free(job->text_buffer);
-    std::free(job->image_buffer);
-    std::free(job->symbol_table);
-    std::free(job->candidate_table);
-    std::free(job->conversion_table);
-    std::free(job);
 }
 
 }  // namespace vendrel

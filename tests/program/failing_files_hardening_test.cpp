@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "console_expectations.h"
+#include "support/console_expectations.h"
 #include "support/program.h"
 
 namespace vendrel {

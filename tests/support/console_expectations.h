@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/file_io.h"
-#include "cli/job.h"
+#include "base/job_setup.h"
+#include "base/job.h"
 
 namespace vendrel::test {
 
@@ -45,10 +45,11 @@ inline std::string expected_usage_text() {
            "  hexadecimal (e.g. 0x1234)\n\n";
 }
 
-// Checks that out starts with the banner (a line beginning "Vendrel v1.1 - ",
+// Checks that out starts with the banner (a line beginning "Vendrel v" and
+// the project's version, then " - ",
 // a credit line, an empty line) and returns what follows it.
 inline std::string after_banner(const std::string& out) {
-    static const std::string kFirst = "Vendrel v1.1 - ";
+    static const std::string kFirst = "Vendrel v" VENDREL_VERSION " - ";
     if (out.compare(0, kFirst.size(), kFirst) != 0) {
         ADD_FAILURE() << "standard output does not start with the banner:\n" << out;
         return out;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ptp_reader.h"
+#include "support/ptp_reader.h"
 #include "support/program.h"
-#include "tzxlist.h"
+#include "support/tzxlist.h"
 
 namespace vendrel::test {
 namespace {

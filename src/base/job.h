@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/text_codes.h"
+
 namespace vendrel {
 
 // Sizes of the work buffers.
@@ -19,13 +21,9 @@ inline constexpr int kConversionTableSize = 512;
 // for the end mark behind the text.
 inline constexpr int kMaxSourceLength = 65535;
 
-// The byte that ends the text or the code stream in memory.
-inline constexpr std::uint8_t kEndMark = 0xFF;
-
 // Longest names the record holds (without the terminating zero).
 inline constexpr int kMaxOutputNameLength = 255;
-inline constexpr int kMaxTapNameLength = 10;
-inline constexpr int kMaxPtpNameLength = 8;
+inline constexpr int kMaxTapeNameLength = 10;  // the wider of the two tape formats
 
 // One entry of the pair candidate table: how often the pair occurs and the
 // pair itself (low byte left code, high byte right code).
@@ -40,7 +38,7 @@ struct Job {
     const char* output_path;
     const char* conversion_path;
     char default_output_name[kMaxOutputNameLength + 1];
-    char tape_name[kMaxTapNameLength + 1];
+    char tape_name[kMaxTapeNameLength + 1];
 
     // Option flags: 0 = not given, 1 = given.
     std::int32_t verbose;   // -vb

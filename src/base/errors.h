@@ -1,8 +1,5 @@
-// Everything the front end prints: error messages, banner, usage text and
-// the packing report.
+// Error codes, their messages and the one place that reports them.
 #pragma once
-
-#include "cli/job.h"
 
 namespace vendrel {
 
@@ -54,10 +51,5 @@ int report_error(int code, int number);
 
 // The message format of an error code (nullptr for an unknown code).
 const char* error_message_format(int code);
-
-void print_banner();
-void print_usage();
-void wait_for_enter();
-void print_report(const Job& job);
 
 }  // namespace vendrel

@@ -1,4 +1,4 @@
-#include "cli/messages.h"
+#include "base/errors.h"
 
 #include <cstdio>
 

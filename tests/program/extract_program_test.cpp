@@ -7,7 +7,7 @@
 
 #include "support/program.h"
 #include "support/text_generator.h"
-#include "text_records.h"
+#include "extract/text_records.h"
 
 namespace vendrel::test {
 namespace {

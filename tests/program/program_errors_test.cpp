@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "console_expectations.h"
+#include "support/console_expectations.h"
 #include "support/program.h"
 
 namespace vendrel {

@@ -1,0 +1,15 @@
+// Extraction mode: the loaded file is recognised as a packed image and the
+// records asked for are expanded.
+#pragma once
+
+#include "base/job.h"
+
+namespace vendrel {
+
+// Recognises the packed image loaded in the text buffer (source_length
+// bytes) and expands records extract_from..extract_to. Returns 0, kNotPackedFile
+// when the file carries neither routine, or the error of the extraction
+// (each reported). The Job's own symbol table is back in its field on return.
+int extract_from_image(Job& job);
+
+}  // namespace vendrel

@@ -1,0 +1,35 @@
+// Where things stand in the files of the image side: a raw packed image is
+// the routine (R bytes), the symbol table and the code stream; a TAP or PTP
+// file frames that image with a header block and a data block.
+#pragma once
+
+#include "base/job.h"
+
+namespace vendrel {
+
+// Routine lengths R: the symbol table starts R bytes into a raw image.
+inline constexpr int kZ80RoutineLength = 58;
+inline constexpr int kI8080RoutineLength = 72;
+
+// ZX Spectrum TAP file: a 19-byte header block and the data block, each
+// behind its length word; the data block's flag byte stands before the
+// image and its checksum after it.
+inline constexpr int kTapHeaderBlockLength = 19;  // flag, type, name, three words, checksum
+inline constexpr int kTapDataBlockStart = 2 + kTapHeaderBlockLength;
+inline constexpr int kTapImageStart = kTapDataBlockStart + 3;
+inline constexpr int kTapFraming = kTapImageStart + 1;
+inline constexpr int kTapNameWidth = 10;
+
+// PMD 85 PTP file: a 63-byte header block and the data block, each behind
+// its length word; the image follows the data block's length word directly
+// and its checksum follows the image.
+inline constexpr int kPtpHeaderBlockLength = 63;  // three fill runs, 14 field bytes, checksum
+inline constexpr int kPtpImageStart = 2 + kPtpHeaderBlockLength + 2;
+inline constexpr int kPtpFraming = kPtpImageStart + 1;
+inline constexpr int kPtpNameWidth = 8;
+
+static_assert(kTapFraming == 25 && kPtpFraming == 68);
+static_assert(kTapNameWidth <= kMaxTapeNameLength && kPtpNameWidth <= kMaxTapeNameLength,
+              "the Job's tape name field holds either name");
+
+}  // namespace vendrel
