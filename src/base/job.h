@@ -78,6 +78,14 @@ struct Job {
     std::int32_t extract_from;      // -1 in packing mode, 0 = all records
     std::int32_t extract_to;
     std::int32_t conversion_count;  // -1 when no conversion file was read
+
+    // Options beyond the classic set: the record listing and its checks,
+    // the include file for the game's source, and the smallest-image search.
+    std::int32_t list;            // -list
+    std::int32_t line_width;      // -w, 0 = no line-width check
+    std::int32_t best;            // -best
+    const char* include_path;     // -inc
+    const char* include_prefix;   // -inc-prefix, null = derived from the output name
 };
 
 inline bool is_extraction(const Job& job) { return job.extract_from >= 0; }

@@ -14,13 +14,14 @@ namespace vendrel {
 namespace {
 
 // How an option's argument is taken.
-enum class OptionKind { help, flag, address, records, output, conversion, tape_name };
+enum class OptionKind { help, flag, address, records, output, conversion, tape_name, width, name };
 
 struct Option {
     const char* name;
     OptionKind kind;
     std::int32_t Job::*flag;     // for flags
     std::int32_t Job::*address;  // for -a and -pa
+    const char* Job::*text = nullptr;  // for the names of the newer options
 };
 
 // In the order in which an argument is compared with them.
@@ -45,6 +46,12 @@ constexpr Option kOptions[] = {
     {"-o", OptionKind::output, nullptr, nullptr},
     {"-ct", OptionKind::conversion, nullptr, nullptr},
     {"-n", OptionKind::tape_name, nullptr, nullptr},
+    // Beyond the usage text.
+    {"-list", OptionKind::flag, &Job::list, nullptr},
+    {"-best", OptionKind::flag, &Job::best, nullptr},
+    {"-w", OptionKind::width, nullptr, nullptr},
+    {"-inc", OptionKind::name, nullptr, nullptr, &Job::include_path},
+    {"-inc-prefix", OptionKind::name, nullptr, nullptr, &Job::include_prefix},
 };
 
 const Option* find_option(const char* argument) {
@@ -100,6 +107,17 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
                 if (job.conversion_path != nullptr) return report_error(kSecondConversionFile);
                 job.conversion_path = argv[++i];
                 break;
+            case OptionKind::width: {
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                job.line_width = parse_number(argv[++i]);
+                if (job.line_width < 1 || job.line_width > 65535) return report_error(kBadAddress, option->name);
+                break;
+            }
+            case OptionKind::name:
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                if (job.*option->text != nullptr) return report_error(kBadCombination);
+                job.*option->text = argv[++i];
+                break;
             case OptionKind::tape_name: {
                 if (values_left < 1) {
                     job.tape_name[0] = '\0';
@@ -138,6 +156,11 @@ bool options_fit_together(const Job& job) {
     if (line_end_options > 1) return false;
     if (job.dtp && converting) return false;
     if (extracting && job.dtp && job.output_path == nullptr) return false;
+    // The newer options: the listing and the include file describe a
+    // packing run (-list also lists an image's records), the search packs.
+    const bool describing = job.best || job.line_width > 0 || job.include_path != nullptr;
+    if (extracting && describing) return false;
+    if (job.include_prefix != nullptr && job.include_path == nullptr) return false;
     return true;
 }
 

@@ -1,0 +1,19 @@
+// The record listing (-list): a table of every record and the checks that
+// found something in the text or the image.
+#pragma once
+
+#include <string>
+
+#include "base/job.h"
+
+namespace vendrel {
+
+// After packing and composing: the table of records, then one line for
+// each check that found something. source is the text as it was read.
+void print_record_listing(const Job& job, const std::string& source);
+
+// With -x: recognises the image in the text buffer and lists its records.
+// Returns 0 or kNotPackedFile (reported).
+int list_image_records(Job& job);
+
+}  // namespace vendrel
