@@ -7,7 +7,8 @@
 //           file (TAP or PTP)
 //   bytes 1-2: the load address, high byte first
 //   byte 3: bits 0-2 the number k of conversion definitions (without -dtp);
-//           bits 3-7 the first record to extract (0 = all), byte 4 how many
+//           bits 3-7 the first record to extract (0 = all); byte 4: bit 7
+//           -best, bits 0-6 how many more records
 //   then 2k bytes of definitions, then the text (0xFF becomes 0xFE).
 //
 // The text is prepared and packed, the image (inside its tape file, if one
@@ -38,7 +39,7 @@ namespace {
 constexpr std::size_t kHeaderLength = 5;
 
 struct Options {
-    bool oa, dtp, lc, i8080, tape;
+    bool oa, dtp, lc, i8080, tape, best;
     int line_ends;
     int load_address;
     int from, to;
@@ -47,6 +48,7 @@ struct Options {
 
 void set_options(Job& job, const Options& options) {
     job.oa = options.oa;
+    job.best = options.best;
     job.dtp = options.dtp;
     job.lc = options.lc;
     job.no_crlf = options.line_ends == 1;
@@ -214,7 +216,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.tape = (data[0] & 0x80) != 0;
     options.load_address = (data[1] << 8) | data[2];
     options.from = data[3] >> 3;
-    options.to = options.from + data[4];
+    options.best = (data[4] & 0x80) != 0;
+    options.to = options.from + (data[4] & 0x7F);
 
     std::size_t at = fuzz::kHeaderLength;
     const std::size_t definitions = options.dtp ? 0 : (data[3] & 0x07);

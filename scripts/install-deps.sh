@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ clang libclang-rt-14-dev pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libz80ex-dev libspectrum-dev fuse-emulator-utils pasmo
+    libz80ex-dev libspectrum-dev fuse-emulator-utils pasmo z80asm
     valgrind gzip xz-utils
 )
 

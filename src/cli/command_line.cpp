@@ -7,6 +7,7 @@
 
 #include "base/job_setup.h"
 #include "base/errors.h"
+#include "cli/include_file.h"
 #include "target/image_format.h"
 
 namespace vendrel {
@@ -215,6 +216,10 @@ int complete_job(Job& job) {
     }
     if (job.ptp && std::strlen(job.tape_name) > static_cast<std::size_t>(kPtpNameWidth)) {
         return report_error(kBadTapeName, job.tape_name);
+    }
+    // A bad prefix is refused before anything is written.
+    if (job.include_prefix != nullptr && !is_include_identifier(job.include_prefix)) {
+        return report_error(kBadCombination);
     }
     if (job.load_address == -1) job.load_address = job.z80 ? 32768 : 0;
     if (job.print_address == -1) job.print_address = job.z80 ? 16 : 0x8500;

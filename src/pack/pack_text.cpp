@@ -9,6 +9,7 @@
 #include "pack/initial_pairs.h"
 #include "pack/linked_stream.h"
 #include "pack/new_code_pairs.h"
+#include "pack/pack_smallest.h"
 #include "pack/pack_workspace.h"
 #include "pack/pair_substitution.h"
 #include "prepare/conversion_table.h"
@@ -74,6 +75,7 @@ int pack_text(Job& job) {
     write_linked_stream(job, *work);
 
     job.symbol_table_size = static_cast<std::int32_t>(job.symbol_end - job.symbol_table);
+    if (job.best) pack_smallest(job);
     return 0;
 }
 

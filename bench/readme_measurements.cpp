@@ -1,15 +1,14 @@
 // The figures of the README's table of measured results. Not a check: run
-// it by hand when the packer or the samples change, and copy its output:
+// it when the packer or the samples change, and copy its output:
 //
-//     docs_tests --gtest_also_run_disabled_tests --gtest_filter='Measurements.*'
+//     build/default/bench/readme_measurements
 //
 // The Z80 routine is timed in Z80 T-states, the i8080 routine in the states
 // of an Intel 8080. A "real text" is taken from /usr/share/common-licenses/GPL-3, present on
 // every Debian system.
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +20,13 @@ namespace vendrel::test {
 namespace {
 
 const std::string kSourceDir = VENDREL_SOURCE_DIR;
+
+// Stops the measurement with a message when a run went wrong.
+void require(bool condition, const std::string& what) {
+    if (condition) return;
+    std::fprintf(stderr, "measurement failed: %s\n", what.c_str());
+    std::exit(1);
+}
 
 std::uint16_t word_at(const std::string& bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[offset]) |
@@ -70,13 +76,13 @@ Timing time_every_record(const Routine& routine, const std::string& image, int r
         const RoutineCall run =
             machine.call(routine.load_address, routine.print_address, 0xFF00, static_cast<std::uint16_t>(record),
                          routine.load_address + routine.record_loop);
-        EXPECT_TRUE(run.returned && run.zero_flag) << record;
+        require(run.returned && run.zero_flag, "record " + std::to_string(record) + " did not print");
         if (routine.routine_length == 58) {
             timing.search += run.tstates_at_mark;
             timing.expansion += run.tstates - run.tstates_at_mark;
         } else {
             // The i8080 routine timed as an 8080 runs it.
-            EXPECT_EQ(run.unknown_8080_opcodes, 0u);
+            require(run.unknown_8080_opcodes == 0, "an opcode without 8080 timing ran");
             timing.search += run.i8080_states_at_mark;
             timing.expansion += run.i8080_states - run.i8080_states_at_mark;
         }
@@ -93,17 +99,17 @@ void measure(const std::string& name, const std::string& path, const std::vector
     const long source = static_cast<long>(std::filesystem::file_size(path));
     std::printf("\n%s (%s", name.c_str(), path.c_str());
     for (const std::string& option : options) std::printf(" %s", option.c_str());
-    std::printf(")\n  source %ld bytes, gzip -9 %ld, xz -9 %ld\n", source, compressed_size("gzip -9 -c", path),
+    std::printf(")\n  source %ld bytes, gzip -9 -n %ld, xz -9 %ld\n", source, compressed_size("gzip -9 -n -c", path),
                 compressed_size("xz -9 -c", path));
     for (const Routine& routine : {kZ80, kI8080}) {
         std::vector<std::string> args = options;
         args.insert(args.end(), {routine.option, "-o", scratch.file("image"), path});
         const ProgramResult result = run_program(args);
-        ASSERT_EQ(result.exit_status, 0) << result.err;
+        require(result.exit_status == 0, result.err);
         const std::string image = read_file(scratch.file("image"));
         int records = 0;
         const std::size_t at = result.out.find("Number of records:\t\t");
-        ASSERT_NE(at, std::string::npos);
+        require(at != std::string::npos, "no record count in the report");
         records = std::stoi(result.out.substr(at + 20));
         const Timing timing = time_every_record(routine, image, records);
         std::printf("  %-6s image %zu bytes (%.1f %%), %d records, %llu characters printed\n", routine.option,
@@ -118,11 +124,13 @@ void measure(const std::string& name, const std::string& path, const std::vector
     }
 }
 
-TEST(Measurements, DISABLED_PrintTheReadmeTable) {
+}  // namespace
+}  // namespace vendrel::test
+
+int main() {
+    using namespace vendrel::test;
     measure("adventure sample", kSourceDir + "/samples/adventure.txt", {});
     const std::string real_text = "/usr/share/common-licenses/GPL-3";
     if (std::filesystem::exists(real_text)) measure("real text", real_text, {});
+    return 0;
 }
-
-}  // namespace
-}  // namespace vendrel::test

@@ -1,0 +1,185 @@
+#include "cli/include_file.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+#include "base/file_io.h"
+#include "cli/record_summary.h"
+
+namespace vendrel {
+
+namespace {
+
+// Characters of each record shown in its comment line.
+constexpr std::size_t kPreviewWidth = 40;
+
+// The prefix when the output name leaves nothing to derive one from.
+constexpr std::string_view kFallbackPrefix = "VENDREL";
+
+// Assembler EQUs (pasmo, z80asm, sjasmplus) or C defines (z88dk, SDCC).
+enum class IncludeForm { assembler, c_header };
+
+// One named value of the include file.
+struct IncludeValue {
+    std::string name;
+    int value = 0;
+    bool address = false;  // also shown in hex
+    std::string meaning;
+};
+
+bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view base_name(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+IncludeForm form_of(std::string_view path) {
+    const std::string_view name = base_name(path);
+    const bool header = name.size() >= 2 && name[name.size() - 2] == '.' && (name.back() == 'h' || name.back() == 'H');
+    return header ? IncludeForm::c_header : IncludeForm::assembler;
+}
+
+// A comment line. The text is already free of control characters; a
+// "/*" or "*/" in it is split, so that it can neither end a C comment nor
+// open a block comment in an assembler that knows them. The C form closes
+// each line itself, so no backslash can end it.
+std::string comment(IncludeForm form, std::string_view text) {
+    std::string safe;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        safe.push_back(text[i]);
+        const bool next_pairs = i + 1 < text.size() && ((text[i] == '/' && text[i + 1] == '*') ||
+                                                        (text[i] == '*' && text[i + 1] == '/'));
+        if (next_pairs) safe.push_back(' ');
+    }
+    if (form == IncludeForm::c_header) return "/* " + safe + " */";
+    return "; " + safe;
+}
+
+std::string hex_word(int value) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(value) & 0xFFFFu);
+    return digits;
+}
+
+std::string padded(std::string text, std::size_t width) {
+    text.resize(std::max(width, text.size() + 1), ' ');
+    return text;
+}
+
+std::vector<IncludeValue> include_values(const Job& job, const std::string& prefix) {
+    const int end = job.load_address + job.total_length;
+    const int wrapped_end = end & 0xFFFF;
+    const std::string records = std::to_string(job.record_count);
+    return {
+        {prefix + "_LOAD", job.load_address, true, "load address: call it with the record number in DE"},
+        {prefix + "_PRINT", job.print_address, true, "print address: gets each character in A, must keep DE"},
+        {prefix + "_ROUTINE_LENGTH", job.routine_length, false, "unpack routine at the start of the image"},
+        {prefix + "_LENGTH", job.total_length, false, "image length: routine, symbol table and codes"},
+        {prefix + "_END", wrapped_end, true,
+         end > 0xFFFF ? "first free address after the image (wrapped past 65535)"
+                      : "first free address after the image"},
+        {prefix + "_RECORDS", job.record_count, false, "number of records: call with DE = 1 .. " + records},
+    };
+}
+
+std::string value_line(IncludeForm form, const IncludeValue& value, std::size_t name_width) {
+    std::string name = value.name;
+    if (form == IncludeForm::assembler) {
+        // z80asm wants the colon; pasmo and sjasmplus accept it.
+        name += ':';
+        name.resize(name_width + 1, ' ');
+        const std::string hex = value.address ? hex_word(value.value) + "h, " : "";
+        return name + " EQU " + padded(std::to_string(value.value), 6) + comment(form, hex + value.meaning);
+    }
+    name.resize(name_width, ' ');
+    const std::string shown = value.address ? "0x" + hex_word(value.value) : std::to_string(value.value);
+    return "#define " + name + " " + padded(shown, 7) + comment(form, value.meaning);
+}
+
+std::string record_line(IncludeForm form, const RecordSummary& record) {
+    std::string line = std::to_string(record.number);
+    if (record.open) line += " (after the last separator: printed only when a 0 byte follows the image)";
+    return comment(form, line + ": " + record_preview(record.text, kPreviewWidth));
+}
+
+std::string include_text(const Job& job, IncludeForm form, const std::string& prefix) {
+    std::vector<std::string> lines;
+    const char* output = job.output_path != nullptr ? job.output_path : "";
+    const std::string image = record_preview(base_name(output), kMaxOutputNameLength);
+    const PackedText packed = packed_text_of(job);
+    const char* routine = packed.kind == RoutineKind::z80 ? "Z80" : "i8080";
+    lines.push_back(comment(form, "Packed image " + image + " (" + routine + " routine), made by Vendrel."));
+    lines.push_back(comment(form, "Put a record number in DE and call " + prefix + "_LOAD; the record is printed"));
+    lines.push_back(comment(form, "through " + prefix + "_PRINT. AF, BC, DE and HL change; Z is set when the"));
+    lines.push_back(comment(form, "record was found."));
+    lines.emplace_back();
+    const std::string guard = prefix + "_VENDREL_H";
+    if (form == IncludeForm::c_header) {
+        lines.push_back("#ifndef " + guard);
+        lines.push_back("#define " + guard);
+        lines.emplace_back();
+    }
+
+    const std::vector<IncludeValue> values = include_values(job, prefix);
+    std::size_t name_width = 0;
+    for (const IncludeValue& value : values) name_width = std::max(name_width, value.name.size());
+    for (const IncludeValue& value : values) lines.push_back(value_line(form, value, name_width));
+
+    lines.emplace_back();
+    const std::vector<RecordSummary> records = summarize_records(packed);
+    lines.push_back(comment(form, records.empty() ? "No records." : "Records, by number, with their first characters:"));
+    for (const RecordSummary& record : records) lines.push_back(record_line(form, record));
+
+    if (form == IncludeForm::c_header) {
+        lines.emplace_back();
+        lines.push_back("#endif /* " + guard + " */");
+    }
+
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    return text;
+}
+
+}  // namespace
+
+bool is_include_identifier(std::string_view name) {
+    if (name.empty() || !(is_letter(name[0]) || name[0] == '_')) return false;
+    return std::all_of(name.begin(), name.end(), [](char c) { return is_letter(c) || is_digit(c) || c == '_'; });
+}
+
+std::string derive_include_prefix(std::string_view output_path) {
+    std::string_view name = base_name(output_path);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string_view::npos) name = name.substr(0, dot);
+    if (name.empty()) return std::string(kFallbackPrefix);
+
+    std::string prefix;
+    if (is_digit(name[0])) prefix.push_back('_');
+    for (const char c : name) {
+        if (c >= 'a' && c <= 'z') {
+            prefix.push_back(static_cast<char>(c - 'a' + 'A'));
+        } else {
+            prefix.push_back(is_letter(c) || is_digit(c) ? c : '_');
+        }
+    }
+    return prefix;
+}
+
+int write_include_file(const Job& job) {
+    const char* output = job.output_path != nullptr ? job.output_path : "";
+    const std::string prefix =
+        job.include_prefix != nullptr ? std::string(job.include_prefix) : derive_include_prefix(output);
+    if (!is_include_identifier(prefix)) return report_error(kBadCombination);
+
+    const std::string text = include_text(job, form_of(job.include_path), prefix);
+    return write_output_file(job.include_path, reinterpret_cast<const std::uint8_t*>(text.data()),
+                             static_cast<int>(text.size()), false);
+}
+
+}  // namespace vendrel

@@ -1,0 +1,131 @@
+// Candidate phrases. The replacement keeps the stream as a chained list,
+// the count and the positions of every pair in hash tables, and a heap of
+// counts whose stale entries are skipped when they come up; ties go to the
+// higher pair key, so the order of replacements is fixed.
+#include "pack/best_candidates.h"
+
+#include <algorithm>
+#include <queue>
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+namespace vendrel {
+
+namespace {
+
+constexpr int kMinCount = 3;
+constexpr int kDead = -1;
+
+using PairKey = std::uint64_t;
+
+PairKey key_of(int left, int right) {
+    return static_cast<PairKey>(left) << 32 | static_cast<std::uint32_t>(right);
+}
+
+class PairReplacement {
+public:
+    PairReplacement(const std::uint8_t* text, int length, int char_count)
+        : symbol_(text, text + length), next_(static_cast<std::size_t>(length)), previous_(static_cast<std::size_t>(length)) {
+        for (int i = 0; i < char_count; ++i) text_.emplace_back(1, static_cast<char>(i));
+        for (int i = 0; i < length; ++i) {
+            next_[static_cast<std::size_t>(i)] = i + 1 < length ? i + 1 : kDead;
+            previous_[static_cast<std::size_t>(i)] = i - 1;
+            if (i + 1 < length) note(i, +1);
+        }
+        for (const auto& [key, count] : count_) heap_.emplace(count, key);
+        touched_.clear();
+    }
+
+    // Makes the next symbol; false when no pair occurs often enough.
+    bool replace_best() {
+        while (!heap_.empty()) {
+            const auto [count, key] = heap_.top();
+            heap_.pop();
+            const auto found = count_.find(key);
+            if (found == count_.end() || found->second != count) continue;
+            if (count < kMinCount) return false;
+            replace(static_cast<int>(key >> 32), static_cast<int>(key & 0xFFFFFFFF));
+            return true;
+        }
+        return false;
+    }
+
+    const std::string& newest_text() const { return text_.back(); }
+
+private:
+    // Adds delta to the count of the pair at position i and its successor
+    // (pairs with the separator are never counted).
+    void note(int i, int delta) {
+        const int left = symbol_[static_cast<std::size_t>(i)];
+        const int right = symbol_[static_cast<std::size_t>(next_[static_cast<std::size_t>(i)])];
+        if (left == 0 || right == 0) return;
+        const PairKey key = key_of(left, right);
+        count_[key] += delta;
+        if (delta > 0) positions_[key].push_back(i);
+        touched_.push_back(key);
+    }
+
+    void replace(int a, int b) {
+        const int fresh = static_cast<int>(text_.size());
+        text_.push_back(text_[static_cast<std::size_t>(a)] + text_[static_cast<std::size_t>(b)]);
+        const PairKey replaced = key_of(a, b);
+        std::vector<int> at = std::move(positions_[replaced]);
+        positions_.erase(replaced);
+        std::sort(at.begin(), at.end());
+        at.erase(std::unique(at.begin(), at.end()), at.end());
+        for (const int i : at) {
+            const std::size_t here = static_cast<std::size_t>(i);
+            if (symbol_[here] != a) continue;
+            const int j = next_[here];
+            if (j == kDead || symbol_[static_cast<std::size_t>(j)] != b) continue;
+            const int before = previous_[here];
+            const int after = next_[static_cast<std::size_t>(j)];
+            if (before != kDead) note(before, -1);
+            if (after != kDead) note(j, -1);
+            symbol_[here] = fresh;
+            symbol_[static_cast<std::size_t>(j)] = kDead;
+            next_[here] = after;
+            if (after != kDead) previous_[static_cast<std::size_t>(after)] = i;
+            if (before != kDead) note(before, +1);
+            if (after != kDead) note(i, +1);
+        }
+        count_.erase(replaced);
+        std::sort(touched_.begin(), touched_.end());
+        touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+        for (const PairKey key : touched_) {
+            const auto found = count_.find(key);
+            if (found != count_.end()) heap_.emplace(found->second, key);
+        }
+        touched_.clear();
+    }
+
+    std::vector<int> symbol_;
+    std::vector<int> next_;
+    std::vector<int> previous_;
+    std::vector<std::string> text_;  // per symbol
+    std::unordered_map<PairKey, int> count_;
+    std::unordered_map<PairKey, std::vector<int>> positions_;
+    std::priority_queue<std::pair<int, PairKey>> heap_;
+    std::vector<PairKey> touched_;
+};
+
+}  // namespace
+
+void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases) {
+    PairReplacement replacement(text, length, set.char_count);
+    for (int made = 0; made < max_phrases && replacement.replace_best(); ++made) {
+        add_phrase_text(set, replacement.newest_text());
+    }
+}
+
+void add_pair_table_phrases(PhraseSet& set, const std::vector<std::uint8_t>& pair_table) {
+    std::vector<std::string> text;
+    for (int i = 0; i < set.char_count; ++i) text.emplace_back(1, static_cast<char>(i));
+    for (std::size_t k = 0; k + 1 < pair_table.size(); k += 2) {
+        text.push_back(text[pair_table[k]] + text[pair_table[k + 1]]);
+        add_phrase_text(set, text.back());
+    }
+}
+
+}  // namespace vendrel

@@ -1,0 +1,21 @@
+// Where the candidate phrases come from: pair replacement without a limit
+// on codes, and the pair table of the default packer.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "pack/best_phrase_set.h"
+
+namespace vendrel {
+
+// Replaces the most frequent adjacent pair of symbols (never one with code
+// 0) by a new symbol, over and over, until no pair occurs 3 times or
+// max_phrases new symbols have been made; enters each new symbol's text.
+void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases);
+
+// Enters the text of every pair code of a pair table (2 bytes per code,
+// codes from set.char_count on).
+void add_pair_table_phrases(PhraseSet& set, const std::vector<std::uint8_t>& pair_table);
+
+}  // namespace vendrel

@@ -1,0 +1,81 @@
+// Improvement rounds. Adjacent codes of the current parse are counted per
+// pair of symbols; the most frequent pairs (3 uses or more) become phrases,
+// all at once, so that newcomers which help each other come in together.
+#include "pack/best_improvement.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "pack/best_pruning.h"
+
+namespace vendrel {
+
+namespace {
+
+// Newcomers of one round.
+constexpr int kPairsPerRound = 256;
+constexpr int kMinUses = 3;
+
+std::string symbol_text(const SearchState& state, int symbol) {
+    const int n = state.set.char_count;
+    return symbol < n ? std::string(1, static_cast<char>(symbol)) : state.set.text[static_cast<std::size_t>(symbol - n)];
+}
+
+// The texts of the most frequent pairs of adjacent codes in the parse.
+std::vector<std::string> frequent_neighbours(const SearchState& state) {
+    const int n = state.set.char_count;
+    std::map<std::pair<int, int>, int> uses;
+    for (const TextRun& run : state.runs) {
+        int previous = -1;
+        for (int at = run.begin; at < run.end; at += state.piece_length[static_cast<std::size_t>(at)]) {
+            const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
+            const int symbol = phrase == kNoPhrase ? state.text[at] : n + phrase;
+            if (previous >= 0) ++uses[{previous, symbol}];
+            previous = symbol;
+        }
+    }
+    std::vector<std::pair<int, std::pair<int, int>>> ranked;
+    for (const auto& [pair, count] : uses) {
+        if (count >= kMinUses) ranked.emplace_back(-count, pair);
+    }
+    std::sort(ranked.begin(), ranked.end());
+    if (ranked.size() > static_cast<std::size_t>(kPairsPerRound)) ranked.resize(kPairsPerRound);
+    std::vector<std::string> texts;
+    for (const auto& [count, pair] : ranked) {
+        texts.push_back(symbol_text(state, pair.first) + symbol_text(state, pair.second));
+    }
+    return texts;
+}
+
+// Keeps the phrases of texts too, entering the new ones, and parses again.
+void keep_newcomers(SearchState& state, const std::vector<std::string>& texts) {
+    std::vector<int> ids;
+    for (const std::string& text : texts) ids.push_back(enter_phrase(state, text));
+    refresh_splits(state);
+    std::vector<std::uint8_t> kept = state.kept;
+    for (const int id : ids) kept[static_cast<std::size_t>(id)] = 1;
+    keep_only(state, kept);
+}
+
+}  // namespace
+
+void improve_phrases(SearchState& state, int max_phrases, int rounds) {
+    std::vector<std::uint8_t> best_kept = state.kept;
+    long long best_size = search_size(state);
+    for (int round = 0; round < rounds; ++round) {
+        const std::vector<std::string> texts = frequent_neighbours(state);
+        if (texts.empty()) break;
+        keep_newcomers(state, texts);
+        prune_phrases(state, max_phrases);
+        if (search_size(state) >= best_size) break;
+        best_size = search_size(state);
+        best_kept = state.kept;
+    }
+    best_kept.resize(state.kept.size(), 0);
+    if (best_kept != state.kept) keep_only(state, best_kept);
+}
+
+}  // namespace vendrel

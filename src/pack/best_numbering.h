@@ -1,0 +1,15 @@
+// Writing the search's result: the kept phrases numbered as pair codes, the
+// pair table, and the code stream of the whole text's optimal parse.
+#pragma once
+
+#include "pack/best_search.h"
+#include "pack/best_search_state.h"
+
+namespace vendrel {
+
+// Numbers the kept phrases by length, so both halves of a phrase have
+// smaller codes, and gives each the split that nests the fewest left halves
+// (the unpack routine's recursion); then parses every record whole.
+void emit_phrase_image(const SearchState& state, int length, PhraseImage& image);
+
+}  // namespace vendrel

@@ -1,0 +1,38 @@
+// Optimal parse: a run of character codes split into the fewest codes, each
+// a single character or an enabled phrase of the trie.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "pack/best_phrase_trie.h"
+
+namespace vendrel {
+
+// Work arrays of the parse, kept between calls.
+struct ParseScratch {
+    std::vector<int> cost;    // fewest codes from a position to the end of the run
+    std::vector<int> length;  // length of the first code chosen there
+};
+
+// Which phrases a parse may use: enabled[id] != 0, and id != excluded.
+struct PhraseFilter {
+    const std::vector<std::uint8_t>* enabled;
+    int excluded = kNoPhrase;
+};
+
+// Returns the fewest codes for text[begin, end) and leaves that parse in
+// scratch: the first code from begin + i is scratch.length[i] long. Among
+// parses of equal length the one taking longer phrases earlier wins.
+int parse_run(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
+              ParseScratch& scratch);
+
+// The phrase id of text[at, at + length), which must be a phrase.
+int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int length);
+
+// The codes of that parse: a character's code, or code_of_phrase[id].
+void emit_parse(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
+                ParseScratch& scratch, const std::vector<std::uint8_t>& code_of_phrase,
+                std::vector<std::uint8_t>& out);
+
+}  // namespace vendrel

@@ -1,0 +1,27 @@
+// The search behind -best: a pair table and code stream smaller than the
+// default packer's, which the unchanged unpack routines and extraction read
+// the same way.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vendrel {
+
+// A pair table and code stream that the unpack routines read like the
+// default packer's.
+struct PhraseImage {
+    std::vector<std::uint8_t> pair_table;   // 2 bytes per pair code n, n+1, ...: left code, right code
+    std::vector<std::uint8_t> code_stream;  // records separated by bare code 0
+};
+
+// text: the prepared text as character codes (0 .. char_count-1; code 0
+// separates records), the code stream as it is before any pair
+// substitution. greedy: what the default packer made of it. Returns true
+// and fills best when it found an image whose pair table + code stream is
+// smaller than greedy's; false otherwise (best is then unspecified).
+// Deterministic: bounded by work, never by time.
+bool search_best_image(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy,
+                       PhraseImage& best);
+
+}  // namespace vendrel

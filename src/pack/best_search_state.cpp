@@ -1,0 +1,124 @@
+// Bookkeeping of the phrase search: run parses, and which runs use which
+// phrase.
+#include "pack/best_search_state.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vendrel {
+
+namespace {
+
+bool uses(const SearchState& state, int run, int id) {
+    const std::vector<int>& phrases = state.run_phrases[static_cast<std::size_t>(run)];
+    return std::binary_search(phrases.begin(), phrases.end(), id);
+}
+
+bool is_kept_symbol(const SearchState& state, int symbol) {
+    return symbol < state.set.char_count || state.kept[static_cast<std::size_t>(symbol - state.set.char_count)];
+}
+
+// Parses run under the kept phrases and brings its entries up to date.
+void reparse(SearchState& state, int run) {
+    const TextRun& span = state.runs[static_cast<std::size_t>(run)];
+    const PhraseFilter filter{&state.kept, kNoPhrase};
+    const int codes = parse_run(state.trie, filter, state.text, span.begin, span.end, state.scratch);
+    state.used.clear();
+    std::fill(state.piece_length.begin() + span.begin, state.piece_length.begin() + span.end, 0);
+    for (int at = span.begin; at < span.end;) {
+        const int length = state.scratch.length[static_cast<std::size_t>(at - span.begin)];
+        const int id = length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
+        state.piece_length[static_cast<std::size_t>(at)] = length;
+        state.piece_phrase[static_cast<std::size_t>(at)] = id;
+        if (id != kNoPhrase) state.used.push_back(id);
+        at += length;
+    }
+    std::sort(state.used.begin(), state.used.end());
+    state.used.erase(std::unique(state.used.begin(), state.used.end()), state.used.end());
+    for (const int id : state.used) {
+        if (!uses(state, run, id)) state.phrase_runs[static_cast<std::size_t>(id)].push_back(run);
+    }
+    state.stream_codes += codes - state.run_codes[static_cast<std::size_t>(run)];
+    state.run_codes[static_cast<std::size_t>(run)] = codes;
+    state.run_phrases[static_cast<std::size_t>(run)].swap(state.used);
+}
+
+}  // namespace
+
+void tidy_runs_of(SearchState& state, int id) {
+    std::vector<int>& runs = state.phrase_runs[static_cast<std::size_t>(id)];
+    std::sort(runs.begin(), runs.end());
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
+    runs.erase(std::remove_if(runs.begin(), runs.end(), [&](int run) { return !uses(state, run, id); }), runs.end());
+}
+
+void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set,
+                  std::vector<TextRun> runs) {
+    state.text = text;
+    state.piece_length.assign(static_cast<std::size_t>(length), 0);
+    state.piece_phrase.assign(static_cast<std::size_t>(length), kNoPhrase);
+    state.set = std::move(set);
+    state.trie = trie_of(state.set);
+    find_splits(state.set, state.trie);
+    state.runs = std::move(runs);
+    state.run_codes.assign(state.runs.size(), 0);
+    state.run_phrases.assign(state.runs.size(), {});
+    state.stream_codes = 0;
+    keep_only(state, std::vector<std::uint8_t>(state.set.text.size(), 1));
+}
+
+bool is_removable(const SearchState& state, int id) {
+    const int symbol = state.set.char_count + id;
+    for (const int parent : state.set.parents[static_cast<std::size_t>(id)]) {
+        if (!state.kept[static_cast<std::size_t>(parent)]) continue;
+        bool other_split = false;
+        for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(parent)]) {
+            if (left != symbol && right != symbol && is_kept_symbol(state, left) && is_kept_symbol(state, right)) {
+                other_split = true;
+                break;
+            }
+        }
+        if (!other_split) return false;
+    }
+    return true;
+}
+
+void remove_phrase(SearchState& state, int id) {
+    tidy_runs_of(state, id);
+    state.kept[static_cast<std::size_t>(id)] = 0;
+    --state.kept_count;
+    const std::vector<int> runs = std::move(state.phrase_runs[static_cast<std::size_t>(id)]);
+    state.phrase_runs[static_cast<std::size_t>(id)].clear();
+    for (const int run : runs) reparse(state, run);
+}
+
+int enter_phrase(SearchState& state, const std::string& text) {
+    const std::size_t before = state.set.text.size();
+    const int id = add_phrase_text(state.set, text);
+    if (state.set.text.size() > before) {
+        add_phrase(state.trie, text, id);
+        state.kept.push_back(0);
+        state.phrase_runs.emplace_back();
+    }
+    return id;
+}
+
+void refresh_splits(SearchState& state) { find_splits(state.set, state.trie); }
+
+void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept) {
+    state.kept = kept;
+    state.kept_count = static_cast<int>(std::count(kept.begin(), kept.end(), 1));
+    state.phrase_runs.assign(kept.size(), {});
+    for (std::vector<int>& phrases : state.run_phrases) phrases.clear();
+    for (std::size_t run = 0; run < state.runs.size(); ++run) reparse(state, static_cast<int>(run));
+}
+
+std::vector<int> kept_phrases(const SearchState& state) {
+    std::vector<int> ids;
+    for (std::size_t id = 0; id < state.kept.size(); ++id) {
+        if (state.kept[id]) ids.push_back(static_cast<int>(id));
+    }
+    return ids;
+}
+
+}  // namespace vendrel

@@ -1,0 +1,63 @@
+#include "pack/pack_smallest.h"
+
+#include <cstring>
+#include <vector>
+
+#include "pack/best_search.h"
+
+namespace vendrel {
+
+namespace {
+
+// The character codes of the code stream, each pair expanded left first.
+std::vector<std::uint8_t> character_codes(const Job& job) {
+    const int n = job.char_count;
+    const std::uint8_t* pairs = job.symbol_table + n;
+    std::vector<std::uint8_t> text;
+    text.reserve(static_cast<std::size_t>(job.source_length));
+    std::vector<std::uint8_t> pending;
+    for (int i = 0; i < job.packed_length; ++i) {
+        pending.push_back(job.text_buffer[i]);
+        while (!pending.empty()) {
+            const std::uint8_t code = pending.back();
+            pending.pop_back();
+            if (code < n) {
+                text.push_back(code);
+            } else {
+                const std::uint8_t* pair = pairs + 2 * (code - n);
+                pending.push_back(pair[1]);
+                pending.push_back(pair[0]);
+            }
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+void pack_smallest(Job& job) {
+    const int n = job.char_count;
+    if (n == 0) return;
+    PhraseImage greedy;
+    greedy.pair_table.assign(job.symbol_table + n, job.symbol_table + job.symbol_table_size);
+    greedy.code_stream.assign(job.text_buffer, job.text_buffer + job.packed_length);
+    const std::vector<std::uint8_t> text = character_codes(job);
+
+    PhraseImage best;
+    if (!search_best_image(text.data(), static_cast<int>(text.size()), n, greedy, best)) return;
+    const int pair_bytes = static_cast<int>(best.pair_table.size());
+    const int stream_length = static_cast<int>(best.code_stream.size());
+    if (pair_bytes % 2 != 0 || n + pair_bytes > kSymbolTableSize || pair_bytes / 2 > 256 - n ||
+        stream_length >= kTextBufferSize) {
+        return;
+    }
+    if (pair_bytes > 0) std::memcpy(job.symbol_table + n, best.pair_table.data(), best.pair_table.size());
+    job.symbol_table_size = n + pair_bytes;
+    job.symbol_end = job.symbol_table + job.symbol_table_size;
+    job.next_code = n + pair_bytes / 2;
+    if (stream_length > 0) std::memcpy(job.text_buffer, best.code_stream.data(), best.code_stream.size());
+    job.packed_length = stream_length;
+    job.text_buffer[stream_length] = kEndMark;
+}
+
+}  // namespace vendrel
