@@ -45,6 +45,9 @@ constexpr ErrorMessage kErrorMessages[] = {
     {kOutputTooLong, "Output would be %d bytes long, more than fits in 65536 bytes!", Argument::number},
     {kDocumentTooLong, "Desktop document expands beyond 65535 bytes!", Argument::none},
     {kExtractedTextTooLong, "Extracted text would be longer than 65535 bytes!", Argument::none},
+    {kOutputIsInput, "Output file '%s' is the source or conversion file!", Argument::text},
+    {kCannotWriteConsole, "Can't write to the standard output!", Argument::none},
+    {kConversionFileTooLong, "Conversion file '%s' is too long!", Argument::text},
 };
 
 const ErrorMessage* find_message(int code) {

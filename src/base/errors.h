@@ -38,9 +38,12 @@ enum ErrorCode : int {
     kOutputTooLong = -29,
     kDocumentTooLong = -30,
     kExtractedTextTooLong = -31,
+    kOutputIsInput = -32,
+    kCannotWriteConsole = -33,
+    kConversionFileTooLong = -34,
 };
 
-inline constexpr int kLowestErrorCode = kExtractedTextTooLong;
+inline constexpr int kLowestErrorCode = kConversionFileTooLong;
 
 // Prints the message of code on standard error, followed by an empty line,
 // and returns code. The argument is a text for messages with "%s", a number

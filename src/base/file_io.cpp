@@ -1,8 +1,6 @@
 #include "base/file_io.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -43,27 +41,6 @@ int read_whole_file(const char* path, std::uint8_t* buffer, int limit) {
         }
     }
     std::fclose(file);
-    return result;
-}
-
-int write_output_file(const char* path, const std::uint8_t* data, int length, bool append) {
-    std::FILE* file = std::fopen(path, append ? "ab" : "wb");
-    if (file == nullptr) return report_error(kCannotOpenOutput, path);
-
-    int result = 0;
-    if (!append && std::fseek(file, 0, SEEK_SET) != 0) {
-        result = report_error(kCannotAccessOutput, path);
-    } else {
-        const std::size_t wanted = static_cast<std::size_t>(length);
-        // The data must reach the file: a full device often shows only when
-        // the stream's buffer is flushed.
-        if (std::fwrite(data, 1, wanted, file) < wanted || std::fflush(file) != 0) {
-            result = report_error(kCannotWriteOutput, path);
-        }
-    }
-    if (std::fclose(file) != 0 && result == 0) {
-        result = report_error(kCannotWriteOutput, path);
-    }
     return result;
 }
 

@@ -2,12 +2,16 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "base/errors.h"
 #include "base/file_io.h"
+#include "base/output_file.h"
 #include "base/job_setup.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
+#include "cli/include_file.h"
+#include "cli/record_listing.h"
 #include "extract/extract_from_image.h"
 #include "pack/pack_text.h"
 #include "prepare/conversion_table.h"
@@ -25,7 +29,9 @@ void say(const Job& job, const char* message, const char* argument = nullptr) {
 // table when one is given.
 int read_inputs(Job& job) {
     say(job, "Reading input file '%s'\n", job.source_path);
-    const int length = read_whole_file(job.source_path, job.text_buffer, kMaxSourceLength);
+    // An image may fill the whole text buffer; a text keeps a byte for its end mark.
+    const int limit = is_extraction(job) ? kTextBufferSize : kMaxSourceLength;
+    const int length = read_whole_file(job.source_path, job.text_buffer, limit);
     if (length < 0) return length;
     job.source_length = length;
 
@@ -50,6 +56,19 @@ int pack_source(Job& job) {
     return result;
 }
 
+// No file the run writes may be one it reads, and the include file is not
+// the output.
+int refuse_outputs_over_inputs(const Job& job) {
+    int result = refuse_output_over_inputs(job.output_path, job.source_path, job.conversion_path);
+    if (result == 0) result = refuse_output_over_inputs(job.include_path, job.source_path, job.conversion_path);
+    if (result == 0) result = refuse_output_over_inputs(job.include_path, job.output_path, nullptr);
+    return result;
+}
+
+std::string source_text(const Job& job) {
+    return std::string(reinterpret_cast<const char*>(job.text_buffer), static_cast<std::size_t>(job.source_length));
+}
+
 int write_output(Job& job) {
     if (job.output_path == nullptr) return 0;
     say(job, "Writing to the output file '%s'\n", job.output_path);
@@ -69,20 +88,24 @@ int run(int argc, const char* const* argv) {
 
     // 3. Read the source file and the conversion table.
     if (result == 0) result = read_inputs(*job);
+    if (result == 0) result = refuse_outputs_over_inputs(*job);
 
     if (result == 0 && is_extraction(*job)) {
-        // 4. Recognise the packed image and expand its records.
-        result = extract_from_image(*job);
+        // 4. Recognise the packed image and expand its records, or list them.
+        result = job->list ? list_image_records(*job) : extract_from_image(*job);
     } else if (result == 0) {
         // 4. Prepare and pack the text, compose the image or tape file,
-        // and report.
+        // and report; the listing checks the source as it was read.
+        const std::string source = job->list ? source_text(*job) : std::string();
         result = pack_source(*job);
         if (result == 0) result = compose_output(*job);
         if (result == 0) print_report(*job);
+        if (result == 0 && job->list) print_record_listing(*job, source);
     }
 
-    // 5. Write the output file.
-    if (result == 0) result = write_output(*job);
+    // 5. Write the output file, and the include file for the game's source.
+    if (result == 0 && !(is_extraction(*job) && job->list)) result = write_output(*job);
+    if (result == 0 && job->include_path != nullptr) result = write_include_file(*job);
 
     // 6. The usage text, or the empty line that ends a successful run;
     // then everything is released.
@@ -91,6 +114,11 @@ int run(int argc, const char* const* argv) {
         result = 0;
     } else if (result == 0) {
         std::printf("\n");
+        // Records extracted to the console are the run's output: they must arrive.
+        const bool console_output = is_extraction(*job) && job->output_path == nullptr && !job->list;
+        if (console_output && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
+            result = report_error(kCannotWriteConsole);
+        }
     }
     release_job(job);
     std::fflush(stdout);

@@ -38,6 +38,12 @@ ExtractionCursor open_cursor(const Job& job) {
                             job.image_buffer + kImageBufferSize - 1, false};
 }
 
+// True when the code stream ends one byte past the text buffer, as the
+// stream of an -oa image that fills the whole buffer does.
+bool stream_passes_buffer(const Job& job) {
+    return job.routine_length + job.symbol_table_size + job.packed_length == kTextBufferSize + 1;
+}
+
 }  // namespace
 
 // A record ends at its closing code 0, or at the end of the code stream when
@@ -60,12 +66,25 @@ int extract_records(Job& job) {
     int skip = all ? 1 : job.extract_from;
     int count = all ? kAllRecords : job.extract_to - job.extract_from + 1;
 
+    // An image made with -oa that fills the whole text buffer ends its code
+    // stream with the 0 behind the buffer: the cursor stops at the buffer's
+    // end, and that last separator is counted here instead.
+    bool closing_zero = stream_passes_buffer(job);
+
     while (skip > 0 && cursor.read < cursor.limit) {
         if (*cursor.read++ == kSeparatorCode) --skip;
+    }
+    if (skip > 0 && closing_zero) {
+        --skip;
+        closing_zero = false;
     }
     if (skip > 0) return 0;  // fewer records than from: an empty result
 
     for (; count > 0 && cursor.read < cursor.limit && !cursor.overflow; --count) {
+        extract_record(job, cursor);
+    }
+    // A record that starts right at that closing 0 is an empty one.
+    if (closing_zero && count > 0 && cursor.read == cursor.limit && cursor.limit[-1] == kSeparatorCode) {
         extract_record(job, cursor);
     }
     // The closing line: a record without codes, so that the text again ends
@@ -80,8 +99,11 @@ int extract_records(Job& job) {
     *cursor.write = kEndMark;
 
     if (job.output_path != nullptr) return 0;
+    // The text must reach the console: a full disk or a closed standard
+    // output shows at the latest when the stream is flushed.
     const std::string shown = console_text(job.image_buffer, job.final_length);
-    std::fwrite(shown.data(), 1, shown.size(), stdout);
+    const bool written = std::fwrite(shown.data(), 1, shown.size(), stdout) == shown.size();
+    if (!written || std::fflush(stdout) != 0 || std::ferror(stdout)) return report_error(kCannotWriteConsole);
     return 0;
 }
 

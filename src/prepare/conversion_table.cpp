@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "base/job_setup.h"
@@ -28,10 +29,30 @@ bool is_white_space(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// A conversion file is a short text; one that goes on for more pieces
+// than this (an endless device, a huge file) is refused rather than read on.
+constexpr int kMostPieces = 1 << 20;
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads the next piece of at most kPieceLength characters, up to and with
+// its newline, into line and ends it with a NUL. Returns its length, or -1
+// at the end of the file. A NUL byte read from the file stays in the piece,
+// so the length tells where the piece really ends.
+int read_piece(std::FILE* file, char* line) {
+    int length = 0;
+    while (length < kPieceLength) {
+        const int c = std::getc(file);
+        if (c == EOF) break;
+        line[length++] = static_cast<char>(c);
+        if (c == '\n') break;
+    }
+    line[length] = '\0';
+    return length > 0 ? length : -1;
+}
 
 // Reads one code at text. Returns the code, or 0 when there is no number or
 // its value lies outside 1 to 254; *end receives the first position after
@@ -85,8 +106,14 @@ int read_conversion_table(Job& job) {
 
     char line[kLineBufferSize];
     int line_number = 0;
-    while (std::fgets(line, kPieceLength + 1, file.get()) != nullptr) {
-        ++line_number;
+    int length = 0;
+    while ((length = read_piece(file.get(), line)) >= 0) {
+        if (++line_number > kMostPieces) return report_error(kConversionFileTooLong, job.conversion_path);
+        // A NUL byte would end the line early for the parser: a line
+        // holding one is no definition, nor a comment.
+        if (std::memchr(line, '\0', static_cast<std::size_t>(length)) != nullptr) {
+            return report_error(kBadDefinition, line_number);
+        }
         const int parsed = parse_line(line, job.conversion_table + job.conversion_count);
         if (parsed < 0) return report_error(parsed, line_number);
         if (parsed == 0) continue;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "target/i8080_routine.h"
 #include "target/packed_image.h"
 #include "target/z80_routine.h"
@@ -18,8 +20,11 @@ struct ImageSizes {
 ImageSizes read_sizes(const RoutineLayout& layout, const std::uint8_t* image) {
     ImageSizes sizes;
     sizes.char_count = image[layout.char_count_field];
+    // The routine subtracts its addresses modulo 65,536, so an image loaded
+    // near the top of memory, whose code stream address wrapped past
+    // 65,535, has its true size here too.
     sizes.symbol_table_size =
-        read_word(image + layout.code_stream_field) - read_word(image + layout.char_table_field);
+        (read_word(image + layout.code_stream_field) - read_word(image + layout.char_table_field)) & 0xFFFF;
     sizes.packed_length = read_word(image + layout.search_length_field);
     return sizes;
 }
@@ -32,13 +37,13 @@ ImageSizes read_sizes(const RoutineLayout& layout, const std::uint8_t* image) {
 //
 // The stream may reach one byte past the file: an image made with -oa
 // carries a search length one more than its stored codes, and that last
-// code is the 0 that follows the file in the zero-filled text buffer (the
-// file has at most 65,535 bytes, so that byte is still inside the buffer).
+// code is the 0 that follows the file. Behind a shorter file it is the
+// zero-filled text buffer's; behind a file that fills the whole buffer it
+// is not read at all (record extraction supplies it).
 bool sizes_fit(const ImageSizes& sizes, int routine_length, const std::uint8_t* image, int file_length) {
     const int n = sizes.char_count;
     const int symbol_size = sizes.symbol_table_size;
-    // A negative size comes from a code stream address that wrapped past
-    // 65,535; a table smaller than n cannot hold the characters.
+    // A table smaller than n cannot hold the characters.
     if (symbol_size < n || (symbol_size - n) % 2 != 0) return false;
     const int pair_count = (symbol_size - n) / 2;
     if (pair_count > 256 - n) return false;
@@ -55,7 +60,8 @@ bool sizes_fit(const ImageSizes& sizes, int routine_length, const std::uint8_t* 
     // in the image of an empty text, which defines no code at all.
     const int defined_codes = n + pair_count;
     const std::uint8_t* stream = image + stream_start;
-    for (int i = 0; i < sizes.packed_length; ++i) {
+    const int stored_codes = std::min(sizes.packed_length, file_length - stream_start);
+    for (int i = 0; i < stored_codes; ++i) {
         if (stream[i] != 0 && stream[i] >= defined_codes) return false;
     }
     return true;
@@ -64,7 +70,7 @@ bool sizes_fit(const ImageSizes& sizes, int routine_length, const std::uint8_t* 
 int recognise_image(const RoutineLayout& layout, Job& job) {
     const std::uint8_t* image = job.text_buffer;
     const int file_length = job.source_length;
-    if (file_length < 0 || file_length > kMaxSourceLength) return 0;
+    if (file_length < 0 || file_length > kTextBufferSize) return 0;
     // The comparison may read past a short file into the zero-filled rest
     // of the buffer; the size checks then refuse the image.
     if (!matches_template(layout, image)) return 0;

@@ -77,6 +77,19 @@ test::ProgramResult run_without_privilege(const ScratchDir& dir, const std::vect
     return run_as_nobody(dir, args);
 }
 
+// The exit status and the message of a failed run (the message without its
+// two line ends).
+void expect_failure(const test::ProgramResult& result, int exit_status, const std::string& message) {
+    EXPECT_EQ(result.exit_status, exit_status);
+    EXPECT_EQ(result.err, message + "\n\n");
+}
+
+// The arguments with the option behind them, unless it is "".
+std::vector<std::string> with_option(std::vector<std::string> args, const char* option) {
+    if (*option != '\0') args.push_back(option);
+    return args;
+}
+
 TEST(FailingSource, FileThatGrowsWhileReadIsRefused) {
     // Files of /proc report a length of 0 and then deliver their text.
     const std::string path = "/proc/version";
@@ -89,8 +102,7 @@ TEST(FailingSource, FileThatGrowsWhileReadIsRefused) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{path, "-z80", "-o", output}, {"-x", "0", "0", path, "-o", output}}) {
         const test::ProgramResult result = run_program(args);
-        EXPECT_EQ(result.exit_status, 9);
-        EXPECT_EQ(result.err, "Can't read from the input file '" + path + "'!\n\n");
+        expect_failure(result, 9, "Can't read from the input file '" + path + "'!");
         EXPECT_EQ(after_banner(result.out), "");
         EXPECT_FALSE(test::file_exists(output));
     }
@@ -107,8 +119,7 @@ TEST(FailingSource, NamedPipeCannotBeSeeked) {
     ASSERT_EQ(::write(fd, "|one|two|", 9), 9);
     const test::ProgramResult result = run_program({fifo, "-z80", "-o", dir.file("out.vdl")});
     ::close(fd);
-    EXPECT_EQ(result.exit_status, 6);
-    EXPECT_EQ(result.err, "Can't access input file '" + fifo + "'!\n\n");
+    expect_failure(result, 6, "Can't access input file '" + fifo + "'!");
     EXPECT_FALSE(test::file_exists(dir.file("out.vdl")));
 }
 
@@ -119,8 +130,7 @@ TEST(FailingSource, UnreadableSourceCannotBeOpened) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{source, "-z80"}, {"-x", "0", "0", source, "-o", dir.file("out.txt")}}) {
         const test::ProgramResult result = run_without_privilege(dir, args);
-        EXPECT_EQ(result.exit_status, 5);
-        EXPECT_EQ(result.err, "Can't open input file '" + source + "'!\n\n");
+        expect_failure(result, 5, "Can't open input file '" + source + "'!");
     }
     EXPECT_FALSE(test::file_exists(dir.file("locked.vdl")));
     EXPECT_FALSE(test::file_exists(dir.file("out.txt")));
@@ -132,8 +142,7 @@ TEST(FailingSource, UnreadableConversionFileCannotBeOpened) {
     const std::string table = dir.write("table.ct", "65 97\n");
     ASSERT_EQ(::chmod(table.c_str(), 0), 0);
     const test::ProgramResult result = run_without_privilege(dir, {source, "-z80", "-ct", table});
-    EXPECT_EQ(result.exit_status, 24);
-    EXPECT_EQ(result.err, "Can't open conversion file '" + table + "'!\n\n");
+    expect_failure(result, 24, "Can't open conversion file '" + table + "'!");
     EXPECT_FALSE(test::file_exists(dir.file("s.vdl")));
 }
 
@@ -144,11 +153,10 @@ TEST(FailingOutput, UnwritableDirectoryCannotTakeTheOutput) {
     ASSERT_EQ(::mkdir(locked.c_str(), 0555), 0);
     const std::string output = locked + "/out.vdl";
     for (const char* append : {"", "-append"}) {
-        std::vector<std::string> args = {source, "-z80", "-o", output};
-        if (*append != '\0') args.push_back(append);
-        const test::ProgramResult result = run_without_privilege(dir, args);
-        EXPECT_EQ(result.exit_status, 10) << append;
-        EXPECT_EQ(result.err, "Can't open output file '" + output + "'!\n\n") << append;
+        const test::ProgramResult result =
+            run_without_privilege(dir, with_option({source, "-z80", "-o", output}, append));
+        SCOPED_TRACE(append);
+        expect_failure(result, 10, "Can't open output file '" + output + "'!");
     }
     EXPECT_FALSE(test::file_exists(output));
 }
@@ -157,11 +165,10 @@ TEST(FailingOutput, DirectoryAsOutputCannotBeOpened) {
     const ScratchDir dir;
     const std::string source = dir.write("s.txt", kStory);
     for (const char* append : {"", "-append"}) {
-        std::vector<std::string> args = {source, "-z80", "-o", dir.path().string()};
-        if (*append != '\0') args.push_back(append);
-        const test::ProgramResult result = run_program(args);
-        EXPECT_EQ(result.exit_status, 10) << append;
-        EXPECT_EQ(result.err, "Can't open output file '" + dir.path().string() + "'!\n\n") << append;
+        const test::ProgramResult result =
+            run_program(with_option({source, "-z80", "-o", dir.path().string()}, append));
+        SCOPED_TRACE(append);
+        expect_failure(result, 10, "Can't open output file '" + dir.path().string() + "'!");
     }
 }
 
@@ -221,8 +228,7 @@ TEST(EmptySourceFile, IsNoPackedImageToExtractFrom) {
     const ScratchDir dir;
     const std::string source = dir.write("empty.vdl", "");
     const test::ProgramResult result = run_program({"-x", "0", "0", source});
-    EXPECT_EQ(result.exit_status, 22);
-    EXPECT_EQ(result.err, "Source file is not Vendrel's packed file '" + source + "'!\n\n");
+    expect_failure(result, 22, "Source file is not Vendrel's packed file '" + source + "'!");
     EXPECT_EQ(after_banner(result.out), "");
 }
 
@@ -289,11 +295,8 @@ TEST(KeptOutputFile, ExtractionTooLongKeepsTheOutput) {
     ASSERT_EQ(run_program({source, "-z80", "-o", image}).exit_status, 0);
     const std::string output = dir.write("out.txt", kPrecious);
     for (const char* append : {"", "-append"}) {
-        std::vector<std::string> args = {"-x", "0", "0", image, "-o", output};
-        if (*append != '\0') args.push_back(append);
-        const test::ProgramResult result = run_program(args);
-        EXPECT_EQ(result.exit_status, 31);
-        EXPECT_EQ(result.err, "Extracted text would be longer than 65535 bytes!\n\n");
+        const test::ProgramResult result = run_program(with_option({"-x", "0", "0", image, "-o", output}, append));
+        expect_failure(result, 31, "Extracted text would be longer than 65535 bytes!");
         EXPECT_EQ(test::read_file(output), kPrecious);
     }
 }

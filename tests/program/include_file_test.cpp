@@ -169,6 +169,21 @@ TEST(IncludeHeader, RefusesAPrefixThatIsNoName) {
     EXPECT_EQ(run.exit_status, 3);
     EXPECT_EQ(run.err, "Bad combination of options!\n\n");
     EXPECT_FALSE(file_exists(scratch.file("odd.inc")));
+    EXPECT_FALSE(file_exists(scratch.file("odd.vdl"))) << "refused before anything is written";
+}
+
+// The include file may name neither an input nor the output.
+TEST(IncludeFile, IsNeverTheSourceNorTheOutput) {
+    ScratchDir scratch;
+    const std::string source = scratch.write("source.txt", kHostile);
+    const std::string image = scratch.file("odd.vdl");
+    for (const std::string& include : {source, image}) {
+        const ProgramResult run = run_program({"-z80", "-o", image, "-inc", include, source});
+        EXPECT_EQ(run.exit_status, 32) << include;
+        EXPECT_EQ(run.err, "Output file '" + include + "' is the source or conversion file!\n\n");
+        EXPECT_EQ(read_file(source), kHostile);
+        EXPECT_FALSE(file_exists(image));
+    }
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramErrorCase{"InputTooLong", {"{dir}/big.txt", "-z80"}, {{"big.txt", std::string(65536, 'a')}}, 8,
                          "Input file '{dir}/big.txt' is too long!", "", "{dir}/big.vdl"},
         ProgramErrorCase{"InputTooLongToExtract", {"-x", "0", "0", "{dir}/big.vdl"},
-                         {{"big.vdl", std::string(65536, 'a')}}, 8, "Input file '{dir}/big.vdl' is too long!"},
+                         {{"big.vdl", std::string(65537, 'a')}}, 8, "Input file '{dir}/big.vdl' is too long!"},
         ProgramErrorCase{"BadAddress", {"s", "-z80", "-a", "65536"}, {}, 13,
                          "After '-a' must follow address in range 0 to 65535!"},
         ProgramErrorCase{"BadPrintAddress", {"s", "-z80", "-pa", "-1"}, {}, 13,

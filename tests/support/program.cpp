@@ -2,10 +2,13 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -28,9 +31,45 @@ void write_all(int fd, const std::string& data) {
     }
 }
 
+// In the child: sets the process up as options ask, with standard input,
+// output and error on the descriptors given, and runs the program.
+[[noreturn]] void exec_program(const std::vector<std::string>& args, const ProgramOptions& options, int in,
+                               int out, int err) {
+    ::dup2(in, 0);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    if (!options.stdout_path.empty()) {
+        const int fd = ::open(options.stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        if (fd < 0 || ::dup2(fd, 1) < 0) ::_exit(126);
+        ::close(fd);
+    }
+    if (options.close_stdout) ::close(1);
+    if (!options.working_dir.empty() && ::chdir(options.working_dir.c_str()) != 0) ::_exit(126);
+    if (options.umask >= 0) ::umask(static_cast<mode_t>(options.umask));
+    if (options.file_size_limit >= 0) {
+        const rlimit limit{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(VENDREL_BINARY));
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    ::execv(VENDREL_BINARY, argv.data());
+    ::_exit(127);
+}
+
+int exit_status_of(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
+
 }  // namespace
 
 ProgramResult run_program(const std::vector<std::string>& args, const std::string& input) {
+    ProgramOptions options;
+    options.input = input;
+    return run_program_with(args, options);
+}
+
+ProgramResult run_program_with(const std::vector<std::string>& args, const ProgramOptions& options) {
     int in_pipe[2], out_pipe[2], err_pipe[2];
     if (::pipe(in_pipe) != 0 || ::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) {
         throw std::runtime_error("pipe failed");
@@ -38,24 +77,14 @@ ProgramResult run_program(const std::vector<std::string>& args, const std::strin
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
-        ::dup2(in_pipe[0], 0);
-        ::dup2(out_pipe[1], 1);
-        ::dup2(err_pipe[1], 2);
-        for (int fd : {in_pipe[0], in_pipe[1], out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) {
-            ::close(fd);
-        }
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(VENDREL_BINARY));
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(VENDREL_BINARY, argv.data());
-        ::_exit(127);
+        for (int fd : {in_pipe[1], out_pipe[0], err_pipe[0]}) ::close(fd);
+        exec_program(args, options, in_pipe[0], out_pipe[1], err_pipe[1]);
     }
     ::close(in_pipe[0]);
     ::close(out_pipe[1]);
     ::close(err_pipe[1]);
     ::signal(SIGPIPE, SIG_IGN);
-    write_all(in_pipe[1], input);
+    write_all(in_pipe[1], options.input);
     ::close(in_pipe[1]);
 
     ProgramResult result;
@@ -82,8 +111,27 @@ ProgramResult run_program(const std::vector<std::string>& args, const std::strin
     }
     int status = 0;
     ::waitpid(pid, &status, 0);
-    result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.exit_status = exit_status_of(status);
     return result;
+}
+
+StartedProgram start_program(const std::vector<std::string>& args, const ProgramOptions& options) {
+    const pid_t pid = ::fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_RDWR);
+        exec_program(args, options, null, null, null);
+    }
+    return StartedProgram{pid};
+}
+
+int wait_for(StartedProgram& program) {
+    int status = 0;
+    while (::waitpid(program.pid, &status, 0) < 0) {
+        if (errno != EINTR) throw std::runtime_error("waitpid failed");
+    }
+    program.pid = -1;
+    return exit_status_of(status);
 }
 
 ScratchDir::ScratchDir() {

@@ -17,6 +17,31 @@ struct ProgramResult {
 // input receives input and is then closed.
 ProgramResult run_program(const std::vector<std::string>& args, const std::string& input = "");
 
+// How a run's process is set up, beyond its arguments.
+struct ProgramOptions {
+    std::string input;              // standard input, then closed
+    long long file_size_limit = -1;  // RLIMIT_FSIZE in bytes (SIGXFSZ ignored); -1: none
+    bool close_stdout = false;      // standard output closed: out stays empty
+    std::string stdout_path;        // standard output opened on this file instead of captured
+    std::string working_dir;        // empty: this process's
+    int umask = -1;                 // the child's umask; -1: inherited
+};
+
+ProgramResult run_program_with(const std::vector<std::string>& args, const ProgramOptions& options);
+
+// A run started without waiting for it; its standard input is empty and
+// its standard output and error are discarded (or standard output goes to
+// options.stdout_path).
+struct StartedProgram {
+    int pid = -1;
+};
+
+StartedProgram start_program(const std::vector<std::string>& args, const ProgramOptions& options = {});
+
+// Waits for a started run and gives its exit status, 128 + the signal's
+// number when a signal ended it.
+int wait_for(StartedProgram& program);
+
 // A fresh directory under the system's temporary directory, removed with
 // everything in it when the object goes.
 class ScratchDir {
