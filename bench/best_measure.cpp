@@ -87,8 +87,8 @@ Figures measure(Job& job, const PhraseImage& image, const std::vector<std::strin
     std::uint64_t tstates = 0;
     std::uint64_t characters = 0;
     for (std::size_t record = 1; record < records.size(); ++record) {
-        const test::RoutineCall call = machine.call(kLoadAddress, kPrintAddress, kStackTop,
-                                                    static_cast<std::uint16_t>(record), kRecordLoop);
+        const test::RoutineCall call =
+            machine.call(kLoadAddress, kPrintAddress, kStackTop, static_cast<std::uint16_t>(record), kRecordLoop);
         if (!call.returned || call.printed != records[record - 1]) figures.prints_every_record = false;
         figures.deepest_stack = std::max(figures.deepest_stack, call.stack_used);
         tstates += call.tstates - call.tstates_at_mark;
@@ -116,8 +116,8 @@ std::vector<std::string> pieces_after_separators(const std::string& text) {
 
 int main(int argc, char** argv) {
     using namespace vendrel;
-    std::printf("%-28s %7s %8s %8s %7s %6s %6s %8s %8s %7s\n", "text", "source", "default", "best", "gain%",
-                "stack", "stack", "T/char", "T/char", "ms");
+    std::printf("%-28s %7s %8s %8s %7s %6s %6s %8s %8s %7s\n", "text", "source", "default", "best", "gain%", "stack",
+                "stack", "T/char", "T/char", "ms");
     long long total_default = 0;
     long long total_best = 0;
     int status = 0;
@@ -134,8 +134,7 @@ int main(int argc, char** argv) {
         PhraseImage best;
         const auto start = std::chrono::steady_clock::now();
         const bool found = search_best_image(codes->text_buffer, codes->source_length, codes->char_count, greedy, best);
-        const double ms =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         if (!found) best = greedy;
 
         const std::vector<std::string> records = pieces_after_separators(text);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "base/file_io.h"
+#include "base/output_file.h"
 #include "cli/record_summary.h"
 
 namespace vendrel {

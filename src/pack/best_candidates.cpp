@@ -19,14 +19,14 @@ constexpr int kDead = -1;
 
 using PairKey = std::uint64_t;
 
-PairKey key_of(int left, int right) {
-    return static_cast<PairKey>(left) << 32 | static_cast<std::uint32_t>(right);
-}
+PairKey key_of(int left, int right) { return static_cast<PairKey>(left) << 32 | static_cast<std::uint32_t>(right); }
 
 class PairReplacement {
 public:
     PairReplacement(const std::uint8_t* text, int length, int char_count)
-        : symbol_(text, text + length), next_(static_cast<std::size_t>(length)), previous_(static_cast<std::size_t>(length)) {
+        : symbol_(text, text + length),
+          next_(static_cast<std::size_t>(length)),
+          previous_(static_cast<std::size_t>(length)) {
         for (int i = 0; i < char_count; ++i) text_.emplace_back(1, static_cast<char>(i));
         for (int i = 0; i < length; ++i) {
             next_[static_cast<std::size_t>(i)] = i + 1 < length ? i + 1 : kDead;
@@ -115,7 +115,7 @@ private:
 void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases) {
     PairReplacement replacement(text, length, set.char_count);
     for (int made = 0; made < max_phrases && replacement.replace_best(); ++made) {
-        add_phrase_text(set, replacement.newest_text());
+        if (replacement.newest_text().size() <= kLongestPhrase) add_phrase_text(set, replacement.newest_text());
     }
 }
 
@@ -124,7 +124,7 @@ void add_pair_table_phrases(PhraseSet& set, const std::vector<std::uint8_t>& pai
     for (int i = 0; i < set.char_count; ++i) text.emplace_back(1, static_cast<char>(i));
     for (std::size_t k = 0; k + 1 < pair_table.size(); k += 2) {
         text.push_back(text[pair_table[k]] + text[pair_table[k + 1]]);
-        add_phrase_text(set, text.back());
+        if (text.back().size() <= kLongestPhrase) add_phrase_text(set, text.back());
     }
 }
 

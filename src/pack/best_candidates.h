@@ -2,12 +2,17 @@
 // on codes, and the pair table of the default packer.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "pack/best_phrase_set.h"
 
 namespace vendrel {
+
+// Longer phrases are not entered: they bound the work of every parse. (A
+// text of long repeats may then keep the default packer's image.)
+inline constexpr std::size_t kLongestPhrase = 64;
 
 // Replaces the most frequent adjacent pair of symbols (never one with code
 // 0) by a new symbol, over and over, until no pair occurs 3 times or

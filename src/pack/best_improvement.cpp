@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "pack/best_nesting.h"
 #include "pack/best_pruning.h"
 
 namespace vendrel {
@@ -18,10 +19,14 @@ namespace {
 // Newcomers of one round.
 constexpr int kPairsPerRound = 256;
 constexpr int kMinUses = 3;
+// Trie steps of parsing that the rounds may take, per round allowed: a
+// text on which they come dear (long runs of one character) gets fewer.
+constexpr long long kWorkPerRound = 8'000'000;
 
 std::string symbol_text(const SearchState& state, int symbol) {
     const int n = state.set.char_count;
-    return symbol < n ? std::string(1, static_cast<char>(symbol)) : state.set.text[static_cast<std::size_t>(symbol - n)];
+    return symbol < n ? std::string(1, static_cast<char>(symbol))
+                      : state.set.text[static_cast<std::size_t>(symbol - n)];
 }
 
 // The texts of the most frequent pairs of adjacent codes in the parse.
@@ -62,15 +67,18 @@ void keep_newcomers(SearchState& state, const std::vector<std::string>& texts) {
 
 }  // namespace
 
-void improve_phrases(SearchState& state, int max_phrases, int rounds) {
+void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
+    limit_nesting(state, max_nesting);
     std::vector<std::uint8_t> best_kept = state.kept;
     long long best_size = search_size(state);
-    for (int round = 0; round < rounds; ++round) {
+    const long long budget = state.scratch.steps + kWorkPerRound * rounds;
+    for (int round = 0; round < rounds && state.scratch.steps < budget; ++round) {
         const std::vector<std::string> texts = frequent_neighbours(state);
         if (texts.empty()) break;
         keep_newcomers(state, texts);
         prune_phrases(state, max_phrases);
-        if (search_size(state) >= best_size) break;
+        limit_nesting(state, max_nesting);
+        if (state.kept_count > max_phrases || search_size(state) >= best_size) break;
         best_size = search_size(state);
         best_kept = state.kept;
     }

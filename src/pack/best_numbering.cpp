@@ -1,47 +1,28 @@
-// Numbering, splits and the final stream. Left halves are expanded by a
-// recursive call on the target, right halves by a jump, so a phrase's
-// nesting is one more than its left half's, or its right half's if deeper.
+// Numbering, pair table and the final stream. Phrases are numbered shorter
+// first, so both halves of each have smaller codes, and each gets its
+// shallowest split; every record is then parsed whole, without the cuts
+// that the search made in long ones.
 #include "pack/best_numbering.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstdint>
+
+#include "pack/best_nesting.h"
 
 namespace vendrel {
 
 void emit_phrase_image(const SearchState& state, int length, PhraseImage& image) {
-    const PhraseSet& set = state.set;
-    const int n = set.char_count;
-    std::vector<int> order = kept_phrases(state);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const std::string& x = set.text[static_cast<std::size_t>(a)];
-        const std::string& y = set.text[static_cast<std::size_t>(b)];
-        return x.size() != y.size() ? x.size() < y.size() : x < y;
-    });
-
-    std::vector<std::uint8_t> code(set.text.size(), 0);
-    std::vector<int> nesting(set.text.size(), 0);
-    auto code_of = [&](int symbol) { return symbol < n ? symbol : code[static_cast<std::size_t>(symbol - n)]; };
-    auto nesting_of = [&](int symbol) { return symbol < n ? 0 : nesting[static_cast<std::size_t>(symbol - n)]; };
-    auto usable = [&](int symbol) { return symbol < n || state.kept[static_cast<std::size_t>(symbol - n)]; };
-
+    const int n = state.set.char_count;
+    const PhraseShapes shapes = shape_phrases(state);
+    std::vector<std::uint8_t> code(state.set.text.size(), 0);
+    auto code_of = [&](int symbol) {
+        return symbol < n ? static_cast<std::uint8_t>(symbol) : code[static_cast<std::size_t>(symbol - n)];
+    };
     image.pair_table.clear();
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const std::size_t id = static_cast<std::size_t>(order[k]);
+    for (std::size_t k = 0; k < shapes.order.size(); ++k) {
+        const std::size_t id = static_cast<std::size_t>(shapes.order[k]);
         code[id] = static_cast<std::uint8_t>(n + static_cast<int>(k));
-        int best_depth = INT_MAX;
-        std::pair<int, int> best_split{0, 0};
-        for (const auto& [left, right] : set.splits[id]) {
-            if (!usable(left) || !usable(right)) continue;
-            const int depth = std::max(nesting_of(left) + 1, nesting_of(right));
-            if (depth < best_depth) {
-                best_depth = depth;
-                best_split = {left, right};
-            }
-        }
-        nesting[id] = best_depth;
-        image.pair_table.push_back(static_cast<std::uint8_t>(code_of(best_split.first)));
-        image.pair_table.push_back(static_cast<std::uint8_t>(code_of(best_split.second)));
+        image.pair_table.push_back(code_of(shapes.split[id].first));
+        image.pair_table.push_back(code_of(shapes.split[id].second));
     }
 
     image.code_stream.clear();

@@ -8,8 +8,9 @@
 namespace vendrel {
 
 // Numbers the kept phrases by length, so both halves of a phrase have
-// smaller codes, and gives each the split that nests the fewest left halves
-// (the unpack routine's recursion); then parses every record whole.
+// smaller codes, and gives each its shallowest split; then parses every
+// record whole. Every kept phrase must have a split (limit_nesting makes
+// sure of it).
 void emit_phrase_image(const SearchState& state, int length, PhraseImage& image);
 
 }  // namespace vendrel

@@ -19,14 +19,16 @@ int fill_costs(const PhraseTrie& trie, const PhraseFilter& filter, const std::ui
     const std::uint8_t* run = text + begin;
     const std::vector<std::uint8_t>& enabled = *filter.enabled;
     cost[span] = 0;
+    long long steps = 0;
     for (int i = span - 1; i >= 0; --i) {
         int best = cost[i + 1] + 1;
         int best_length = 1;
         int node = 0;
-        for (int j = i; j < span; ++j) {
+        int j = i;
+        for (; j < span; ++j) {
             node = trie_step(trie, node, run[j]);
             if (node == 0) break;
-            const int id = trie.phrase[static_cast<std::size_t>(node)];
+            const int id = trie_phrase(trie, node);
             if (id == kNoPhrase || id == filter.excluded || !enabled[static_cast<std::size_t>(id)]) continue;
             const int candidate = cost[j + 1] + 1;
             if (candidate <= best) {
@@ -34,9 +36,11 @@ int fill_costs(const PhraseTrie& trie, const PhraseFilter& filter, const std::ui
                 best_length = j + 1 - i;
             }
         }
+        steps += j - i + 1;
         cost[i] = best;
         length[i] = best_length;
     }
+    scratch.steps += steps;
     return cost[0];
 }
 
@@ -45,7 +49,7 @@ int fill_costs(const PhraseTrie& trie, const PhraseFilter& filter, const std::ui
 int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int length) {
     int node = 0;
     for (int k = 0; k < length; ++k) node = trie_step(trie, node, text[at + k]);
-    return trie.phrase[static_cast<std::size_t>(node)];
+    return trie_phrase(trie, node);
 }
 
 int parse_run(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,

@@ -13,6 +13,7 @@ namespace vendrel {
 struct ParseScratch {
     std::vector<int> cost;    // fewest codes from a position to the end of the run
     std::vector<int> length;  // length of the first code chosen there
+    long long steps = 0;      // trie steps taken so far: the work done
 };
 
 // Which phrases a parse may use: enabled[id] != 0, and id != excluded.
@@ -32,7 +33,6 @@ int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int leng
 
 // The codes of that parse: a character's code, or code_of_phrase[id].
 void emit_parse(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
-                ParseScratch& scratch, const std::vector<std::uint8_t>& code_of_phrase,
-                std::vector<std::uint8_t>& out);
+                ParseScratch& scratch, const std::vector<std::uint8_t>& code_of_phrase, std::vector<std::uint8_t>& out);
 
 }  // namespace vendrel

@@ -35,7 +35,7 @@ void split_phrase(PhraseSet& set, const PhraseTrie& trie, std::size_t id) {
     for (std::size_t cut = 1; cut < phrase.size(); ++cut) {
         node = trie_step(trie, node, static_cast<std::uint8_t>(phrase[cut - 1]));
         if (node == 0) break;
-        const int left_phrase = trie.phrase[static_cast<std::size_t>(node)];
+        const int left_phrase = trie_phrase(trie, node);
         if (cut > 1 && left_phrase == kNoPhrase) continue;
         const int right = symbol_of(set, phrase.substr(cut));
         if (right < 0) continue;

@@ -35,5 +35,4 @@ PhraseTrie trie_of(const PhraseSet& set);
 // Fills splits and parents for every phrase of the set.
 void find_splits(PhraseSet& set, const PhraseTrie& trie);
 
-
 }  // namespace vendrel

@@ -10,12 +10,21 @@ namespace vendrel {
 
 inline constexpr int kNoPhrase = -1;
 
+struct TrieNode {
+    int phrase = kNoPhrase;  // the phrase ending here
+    int row = -1;            // the node's row of children in PhraseTrie::rows, if it has one
+    int first_child = 0;     // otherwise its children as a list (0 ends it)
+    int next_sibling = 0;
+    std::uint8_t code = 0;  // the code on the edge into the node
+};
+
+// The root and the nodes one code deep, where a walk starts and most walks
+// end, have full rows of children; deeper nodes have few children each and
+// keep them in short lists. Node 0 is the root, never a child.
 struct PhraseTrie {
     int alphabet = 0;
-    // Node k's child for code c is child[k * alphabet + c]; 0 means none
-    // (node 0 is the root, never a child).
-    std::vector<int> child;
-    std::vector<int> phrase;  // per node: the phrase ending there, or kNoPhrase
+    std::vector<TrieNode> nodes;
+    std::vector<int> rows;  // alphabet entries per row: child node, 0 for none
 };
 
 PhraseTrie make_phrase_trie(int alphabet);
@@ -23,8 +32,18 @@ PhraseTrie make_phrase_trie(int alphabet);
 // Enters phrase (its bytes are codes below the alphabet size) as id.
 void add_phrase(PhraseTrie& trie, const std::string& phrase, int id);
 
+// The child of node for code, or 0.
 inline int trie_step(const PhraseTrie& trie, int node, std::uint8_t code) {
-    return trie.child[static_cast<std::size_t>(node) * static_cast<std::size_t>(trie.alphabet) + code];
+    const TrieNode& here = trie.nodes[static_cast<std::size_t>(node)];
+    if (here.row >= 0) {
+        return trie.rows[static_cast<std::size_t>(here.row) * static_cast<std::size_t>(trie.alphabet) + code];
+    }
+    for (int child = here.first_child; child != 0; child = trie.nodes[static_cast<std::size_t>(child)].next_sibling) {
+        if (trie.nodes[static_cast<std::size_t>(child)].code == code) return child;
+    }
+    return 0;
 }
+
+inline int trie_phrase(const PhraseTrie& trie, int node) { return trie.nodes[static_cast<std::size_t>(node)].phrase; }
 
 }  // namespace vendrel

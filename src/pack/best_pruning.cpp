@@ -1,7 +1,8 @@
-// Pruning with a lazy heap of removal costs (growth of the parse minus the
-// two table bytes saved). A popped cost is computed anew; the phrase goes
-// only when its fresh cost is still the lowest. A phrase that other phrases
-// need as a half leaves the heap and comes back when such a phrase goes.
+// Pruning with a lazy heap of removal costs: the growth of the parse when a
+// phrase goes with its removal group, minus the table bytes the group
+// frees. A popped cost is computed anew; the group goes only when the fresh
+// cost is still the lowest. The halves of the phrases that went are costed
+// again, as they may have become cheaper to drop.
 #include "pack/best_pruning.h"
 
 #include <functional>
@@ -17,8 +18,19 @@ namespace {
 
 using CostHeap = std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>>;
 
+// The cost of dropping id with its group (the group in group); false when
+// the group is too large.
+bool removal_cost(SearchState& state, int id, std::vector<int>& group, int& cost) {
+    group = removal_group(state, id);
+    if (group.empty()) return false;
+    cost = removal_growth(state, group) - kPairBytes * static_cast<int>(group.size());
+    return true;
+}
+
 void push_cost(SearchState& state, CostHeap& heap, int id) {
-    heap.emplace(removal_growth(state, id) - kPairBytes, id);
+    std::vector<int> group;
+    int cost = 0;
+    if (removal_cost(state, id, group, cost)) heap.emplace(cost, id);
 }
 
 }  // namespace
@@ -26,21 +38,24 @@ void push_cost(SearchState& state, CostHeap& heap, int id) {
 void prune_phrases(SearchState& state, int max_phrases) {
     CostHeap heap;
     for (const int id : kept_phrases(state)) push_cost(state, heap, id);
+    std::vector<int> group;
     while (!heap.empty()) {
         const int id = heap.top().second;
         heap.pop();
-        if (!state.kept[static_cast<std::size_t>(id)] || !is_removable(state, id)) continue;
-        const int cost = removal_growth(state, id) - kPairBytes;
+        int cost = 0;
+        if (!state.kept[static_cast<std::size_t>(id)] || !removal_cost(state, id, group, cost)) continue;
         if (!heap.empty() && cost > heap.top().first) {
             heap.emplace(cost, id);
             continue;
         }
         if (state.kept_count <= max_phrases && cost >= 0) break;
-        remove_phrase(state, id);
-        for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(id)]) {
-            for (const int half : {left, right}) {
-                const int phrase = half - state.set.char_count;
-                if (phrase >= 0 && state.kept[static_cast<std::size_t>(phrase)]) push_cost(state, heap, phrase);
+        remove_phrases(state, group);
+        for (const int gone : group) {
+            for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(gone)]) {
+                for (const int half : {left, right}) {
+                    const int phrase = half - state.set.char_count;
+                    if (phrase >= 0 && state.kept[static_cast<std::size_t>(phrase)]) push_cost(state, heap, phrase);
+                }
             }
         }
     }

@@ -1,5 +1,6 @@
-// Pruning the phrase set: the phrase whose removal costs least goes, until
-// few enough remain and each saves at least its two pair-table bytes.
+// Pruning the phrase set: the phrase whose removal costs least goes (with
+// the phrases that could no longer be split without it), until at most
+// max_phrases remain and each saves at least its two pair-table bytes.
 #pragma once
 
 #include "pack/best_search_state.h"

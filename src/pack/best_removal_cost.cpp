@@ -1,14 +1,16 @@
-// Removal cost by windows: around each use of the phrase, the codes from a
-// few before it to a few after it are parsed again without the phrase;
-// windows that meet are parsed as one.
+// Removal cost by windows: around each use of a phrase of the group, the
+// codes from a few before it to a few after it are parsed again without the
+// group; windows that meet are parsed as one.
 #include "pack/best_removal_cost.h"
+
+#include <algorithm>
 
 namespace vendrel {
 
 namespace {
 
 // Codes kept in a window on each side of a use.
-constexpr int kWindowCodes = 4;
+constexpr int kWindowCodes = 2;
 
 // Codes of the current parse in text[begin, end), which start and end at code boundaries.
 int codes_between(const SearchState& state, int begin, int end) {
@@ -17,44 +19,78 @@ int codes_between(const SearchState& state, int begin, int end) {
     return codes;
 }
 
-}  // namespace
-
-int removal_growth(SearchState& state, int id) {
-    tidy_runs_of(state, id);
-    const PhraseFilter filter{&state.kept, id};
+// The growth of one run's parse with the group's phrases (no longer kept) gone.
+int run_growth(SearchState& state, const TextRun& span) {
+    const PhraseFilter filter{&state.kept, kNoPhrase};
     int growth = 0;
     auto parse_window = [&](int begin, int end) {
-        growth += parse_run(state.trie, filter, state.text, begin, end, state.scratch) -
-                  codes_between(state, begin, end);
+        growth +=
+            parse_run(state.trie, filter, state.text, begin, end, state.scratch) - codes_between(state, begin, end);
     };
     int recent[kWindowCodes];  // starts of the last codes, a ring
-    for (const int run : state.phrase_runs[static_cast<std::size_t>(id)]) {
-        const TextRun& span = state.runs[static_cast<std::size_t>(run)];
-        int window_begin = -1;
-        int window_end = -1;
-        int seen = 0;
-        for (int at = span.begin; at < span.end;) {
-            const int length = state.piece_length[static_cast<std::size_t>(at)];
-            if (length > 1 && state.piece_phrase[static_cast<std::size_t>(at)] == id) {
-                const int begin = seen < kWindowCodes ? span.begin : recent[seen % kWindowCodes];
-                int end = at + length;
-                for (int k = 0; k < kWindowCodes && end < span.end; ++k) {
-                    end += state.piece_length[static_cast<std::size_t>(end)];
-                }
-                if (window_end >= begin) {
-                    window_end = end;
-                } else {
-                    if (window_end >= 0) parse_window(window_begin, window_end);
-                    window_begin = begin;
-                    window_end = end;
-                }
+    int window_begin = -1;
+    int window_end = -1;
+    int seen = 0;
+    for (int at = span.begin; at < span.end;) {
+        const int length = state.piece_length[static_cast<std::size_t>(at)];
+        const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
+        if (phrase != kNoPhrase && !state.kept[static_cast<std::size_t>(phrase)]) {
+            const int begin = seen < kWindowCodes ? span.begin : recent[seen % kWindowCodes];
+            int end = at + length;
+            for (int k = 0; k < kWindowCodes && end < span.end; ++k) {
+                end += state.piece_length[static_cast<std::size_t>(end)];
             }
-            recent[seen % kWindowCodes] = at;
-            ++seen;
-            at += length;
+            if (window_end >= begin) {
+                window_end = end;
+            } else {
+                if (window_end >= 0) parse_window(window_begin, window_end);
+                window_begin = begin;
+                window_end = end;
+            }
         }
-        if (window_end >= 0) parse_window(window_begin, window_end);
+        recent[seen % kWindowCodes] = at;
+        ++seen;
+        at += length;
     }
+    if (window_end >= 0) parse_window(window_begin, window_end);
+    return growth;
+}
+
+}  // namespace
+
+std::vector<int> removal_group(const SearchState& state, int id) {
+    std::vector<int> group{id};
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (std::size_t member = 0; member < group.size(); ++member) {
+            for (const int parent : state.set.parents[static_cast<std::size_t>(group[member])]) {
+                if (!state.kept[static_cast<std::size_t>(parent)] ||
+                    std::find(group.begin(), group.end(), parent) != group.end() ||
+                    has_split_without(state, parent, group)) {
+                    continue;
+                }
+                if (static_cast<int>(group.size()) == kLargestRemovalGroup) return {};
+                group.push_back(parent);
+                grown = true;
+            }
+        }
+    }
+    return group;
+}
+
+int removal_growth(SearchState& state, const std::vector<int>& group) {
+    std::vector<int> runs;
+    for (const int id : group) {
+        tidy_runs_of(state, id);
+        const std::vector<int>& used_by = state.phrase_runs[static_cast<std::size_t>(id)];
+        runs.insert(runs.end(), used_by.begin(), used_by.end());
+        state.kept[static_cast<std::size_t>(id)] = 0;
+    }
+    std::sort(runs.begin(), runs.end());
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
+    int growth = 0;
+    for (const int run : runs) growth += run_growth(state, state.runs[static_cast<std::size_t>(run)]);
+    for (const int id : group) state.kept[static_cast<std::size_t>(id)] = 1;
     return growth;
 }
 

@@ -4,10 +4,10 @@
 #include "pack/best_search.h"
 
 #include <utility>
-#include <cstdio>
 
 #include "pack/best_candidates.h"
 #include "pack/best_improvement.h"
+#include "pack/best_nesting.h"
 #include "pack/best_numbering.h"
 #include "pack/best_pruning.h"
 #include "pack/best_search_state.h"
@@ -22,14 +22,32 @@ constexpr int kCodeCount = 256;
 // Bounds the candidate phrases made by pair replacement, and with them the work.
 constexpr int kMostReplacementPhrases = 6000;
 constexpr int kImprovementRounds = 8;
+// How much deeper than the default packer's the unpack routine may recurse
+// (each level takes 4 more bytes of stack on the target).
+constexpr int kExtraNesting = 1;
 
 std::size_t image_size(const PhraseImage& image) { return image.pair_table.size() + image.code_stream.size(); }
+
+// Character codes only in the text, and a pair table whose codes refer to
+// smaller codes only.
+bool is_well_formed(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy) {
+    for (int i = 0; i < length; ++i) {
+        if (text[i] >= char_count) return false;
+    }
+    if (greedy.pair_table.size() % 2 != 0 || char_count + greedy.pair_table.size() / 2 > kCodeCount) return false;
+    for (std::size_t k = 0; k < greedy.pair_table.size(); ++k) {
+        if (greedy.pair_table[k] >= char_count + static_cast<int>(k / 2)) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
 bool search_best_image(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy,
                        PhraseImage& best) {
     if (length <= 0 || char_count < 1 || char_count >= kCodeCount) return false;
+    if (!is_well_formed(text, length, char_count, greedy)) return false;
+    const int max_phrases = kCodeCount - char_count;
     PhraseSet set;
     set.char_count = char_count;
     add_pair_table_phrases(set, greedy.pair_table);
@@ -37,9 +55,9 @@ bool search_best_image(const std::uint8_t* text, int length, int char_count, con
 
     SearchState state;
     start_search(state, text, length, std::move(set), text_runs(text, length, char_count, greedy));
-    prune_phrases(state, kCodeCount - char_count);
-    improve_phrases(state, kCodeCount - char_count, kImprovementRounds);
-    fprintf(stderr, "%lld\n", search_size(state));
+    prune_phrases(state, max_phrases);
+    improve_phrases(state, max_phrases, deepest_nesting(greedy, char_count) + kExtraNesting, kImprovementRounds);
+    if (state.kept_count > max_phrases) return false;
     emit_phrase_image(state, length, best);
     return image_size(best) < image_size(greedy);
 }

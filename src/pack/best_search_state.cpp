@@ -52,8 +52,7 @@ void tidy_runs_of(SearchState& state, int id) {
     runs.erase(std::remove_if(runs.begin(), runs.end(), [&](int run) { return !uses(state, run, id); }), runs.end());
 }
 
-void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set,
-                  std::vector<TextRun> runs) {
+void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs) {
     state.text = text;
     state.piece_length.assign(static_cast<std::size_t>(length), 0);
     state.piece_phrase.assign(static_cast<std::size_t>(length), kNoPhrase);
@@ -67,28 +66,30 @@ void start_search(SearchState& state, const std::uint8_t* text, int length, Phra
     keep_only(state, std::vector<std::uint8_t>(state.set.text.size(), 1));
 }
 
-bool is_removable(const SearchState& state, int id) {
-    const int symbol = state.set.char_count + id;
-    for (const int parent : state.set.parents[static_cast<std::size_t>(id)]) {
-        if (!state.kept[static_cast<std::size_t>(parent)]) continue;
-        bool other_split = false;
-        for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(parent)]) {
-            if (left != symbol && right != symbol && is_kept_symbol(state, left) && is_kept_symbol(state, right)) {
-                other_split = true;
-                break;
-            }
-        }
-        if (!other_split) return false;
+bool has_split_without(const SearchState& state, int parent, const std::vector<int>& without) {
+    const int n = state.set.char_count;
+    auto usable = [&](int symbol) {
+        return is_kept_symbol(state, symbol) &&
+               (symbol < n || std::find(without.begin(), without.end(), symbol - n) == without.end());
+    };
+    for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(parent)]) {
+        if (usable(left) && usable(right)) return true;
     }
-    return true;
+    return false;
 }
 
-void remove_phrase(SearchState& state, int id) {
-    tidy_runs_of(state, id);
-    state.kept[static_cast<std::size_t>(id)] = 0;
-    --state.kept_count;
-    const std::vector<int> runs = std::move(state.phrase_runs[static_cast<std::size_t>(id)]);
-    state.phrase_runs[static_cast<std::size_t>(id)].clear();
+void remove_phrases(SearchState& state, const std::vector<int>& ids) {
+    std::vector<int> runs;
+    for (const int id : ids) {
+        tidy_runs_of(state, id);
+        std::vector<int>& used_by = state.phrase_runs[static_cast<std::size_t>(id)];
+        runs.insert(runs.end(), used_by.begin(), used_by.end());
+        used_by.clear();
+        state.kept[static_cast<std::size_t>(id)] = 0;
+        --state.kept_count;
+    }
+    std::sort(runs.begin(), runs.end());
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
     for (const int run : runs) reparse(state, run);
 }
 

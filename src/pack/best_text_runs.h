@@ -10,8 +10,8 @@
 
 namespace vendrel {
 
-// Runs longer than this are cut (never a record shorter than it).
-inline constexpr int kLongestRun = 1024;
+// Records longer than this are cut into runs of half to whole this length.
+inline constexpr int kLongestRun = 256;
 
 std::vector<TextRun> text_runs(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy);
 

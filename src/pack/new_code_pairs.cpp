@@ -51,6 +51,18 @@ void enter(Job& job, bool marking, int count, std::uint16_t pair) {
     }
 }
 
+// Whether an occurrence's pair with its neighbour (at position beside,
+// holding code) is counted. A marked neighbour matches nothing. Without
+// marks every later occurrence counts its pair again, with a count no
+// higher; the unique insertion refuses or drops all those, so only the
+// first occurrence of each pair is counted.
+bool counts_pair(bool marking, const PackWorkspace& work, int beside, std::uint8_t code, bool (&taken)[256]) {
+    if (marking) return !work.is_marked(beside);
+    if (taken[code]) return false;
+    taken[code] = true;
+    return true;
+}
+
 // Pairs with the new code on the left. Each unmarked occurrence of the new
 // code counts its pair from the occurrence's own right code on (so in a run
 // of the new code the overlapping occurrence counts too), marking the later
@@ -67,16 +79,7 @@ void count_pairs_with_new_code_on_left(Job& job, PackWorkspace& work, bool marki
         const std::uint16_t after = work.next[p];
         if (after == kNoPosition) break;
         const std::uint8_t right = stream[after];
-        if (right == 0) continue;
-        // A marked right code matches nothing: the count stays 1.
-        if (marking && work.is_marked(after)) continue;
-        // Without marks every later occurrence counts its pair again, with a
-        // count no higher; the unique insertion refuses or drops all those,
-        // so only the first occurrence of each pair is counted.
-        if (!marking) {
-            if (taken[right]) continue;
-            taken[right] = true;
-        }
+        if (right == 0 || !counts_pair(marking, work, after, right, taken)) continue;
         int count = 1;
         int next = after;
         for (auto [q, end] = by_right.from(right, after); q != end; ++q) {
@@ -106,12 +109,7 @@ void count_pairs_with_new_code_on_right(Job& job, PackWorkspace& work, bool mark
         // is a code before every occurrence.
         const std::uint16_t before = work.previous[p];
         const std::uint8_t left = stream[before];
-        if (left == 0) continue;
-        if (marking && work.is_marked(before)) continue;
-        if (!marking) {
-            if (taken[left]) continue;
-            taken[left] = true;
-        }
+        if (left == 0 || !counts_pair(marking, work, before, left, taken)) continue;
         // Later occurrences of the new code whose left code is at or after
         // the code behind this occurrence.
         int count = 1;

@@ -1,5 +1,7 @@
 #include "tape/ptp_file.h"
 
+#include <numeric>
+
 #include "tape/tape_writer.h"
 #include "target/i8080_routine.h"
 #include "target/packed_image.h"
@@ -16,8 +18,7 @@ constexpr int kHeaderMark = 0x3F;
 }  // namespace
 
 std::uint8_t sum_checksum(const std::uint8_t* bytes, int length, std::uint8_t accumulator) {
-    for (int i = 0; i < length; ++i) accumulator = static_cast<std::uint8_t>(accumulator + bytes[i]);
-    return accumulator;
+    return static_cast<std::uint8_t>(std::accumulate(bytes, bytes + length, unsigned{accumulator}));
 }
 
 void compose_ptp_file(Job& job) {

@@ -1,5 +1,8 @@
 #include "tape/tap_file.h"
 
+#include <functional>
+#include <numeric>
+
 #include "tape/tape_writer.h"
 #include "target/packed_image.h"
 #include "target/z80_routine.h"
@@ -15,8 +18,7 @@ constexpr int kCodeBlockType = 3;
 }  // namespace
 
 std::uint8_t xor_checksum(const std::uint8_t* bytes, int length, std::uint8_t accumulator) {
-    for (int i = 0; i < length; ++i) accumulator ^= bytes[i];
-    return accumulator;
+    return std::accumulate(bytes, bytes + length, accumulator, std::bit_xor<std::uint8_t>{});
 }
 
 void compose_tap_file(Job& job) {

@@ -22,45 +22,45 @@ struct RoutineCosts {
 constexpr RoutineCosts kZ80Costs = {
     // LD HL,nn 10 + LD BC,nn 10 + EX DE,HL 4, less 5 for the last JR NZ,
     // which falls through.
-    .entry = 19,
+    .entry = 10 + 10 + 4 - 5,
     // CPIR going round 21.
     .byte_passed = 21,
     // XOR A 4 + CPIR stopping 16 + RET NZ 5 + DEC DE 6 + LD A,D 4 + OR E 4
     // + JR NZ 12.
-    .separator_passed = 51,
+    .separator_passed = 4 + 16 + 5 + 6 + 4 + 4 + 12,
     // LD A,(DE) 7 + INC DE 6 + OR A 4 + RET Z 5 + CALL 17 + JR 12.
-    .code_fetched = 51,
+    .code_fetched = 7 + 6 + 4 + 5 + 17 + 12,
     // LD A,(DE) 7 + INC DE 6 + OR A 4 + RET Z 11.
-    .record_end = 28,
+    .record_end = 7 + 6 + 4 + 11,
     // LD B,n 7 + SUB B 4 + LD H,0 7 + JR C 12 + ADD A,B 4 + LD L,A 4 +
     // LD BC,nn 10 + ADD HL,BC 11 + LD A,(HL) 7 + JP 10 + the print RET 10.
-    .character = 86,
+    .character = 7 + 4 + 7 + 12 + 4 + 4 + 10 + 11 + 7 + 10 + 10,
     // LD B,n 7 + SUB B 4 + LD H,0 7 + JR C 7 + LD L,A 4 + LD BC,nn 10 +
     // ADD HL,HL 11 + ADD HL,BC 11 + LD A,(HL) 7 + INC HL 6 + PUSH HL 11 +
     // CALL 17 + POP HL 10 + LD A,(HL) 7 + JR 12.
-    .pair = 131,
+    .pair = 7 + 4 + 7 + 7 + 4 + 10 + 11 + 11 + 7 + 6 + 11 + 17 + 10 + 7 + 12,
 };
 
 constexpr RoutineCosts kI8080Costs = {
     // LXI H 10 + LXI B 10 + XCHG 4.
-    .entry = 24,
+    .entry = 10 + 10 + 4,
     // XRA A 4 + CMP M 7 + INX H 5 + JZ 10 + DCX B 5 + MOV A,B 5 + ORA C 4
     // + JNZ 10.
-    .byte_passed = 50,
+    .byte_passed = 4 + 7 + 5 + 10 + 5 + 5 + 4 + 10,
     // XRA A 4 + CMP M 7 + INX H 5 + JZ 10 + DCX D 5 + MOV A,D 5 + ORA E 4
     // + JNZ 10.
-    .separator_passed = 50,
+    .separator_passed = 4 + 7 + 5 + 10 + 5 + 5 + 4 + 10,
     // LDAX D 7 + INX D 5 + ORA A 4 + RZ 5 + CALL 17 + JMP 10.
-    .code_fetched = 48,
+    .code_fetched = 7 + 5 + 4 + 5 + 17 + 10,
     // LDAX D 7 + INX D 5 + ORA A 4 + RZ 11.
-    .record_end = 27,
+    .record_end = 7 + 5 + 4 + 11,
     // MVI B 7 + SUB B 4 + MVI H 7 + JC 10 + ADD B 4 + MOV L,A 5 + LXI B 10
     // + DAD B 10 + MOV A,M 7 + JMP 10 + the print RET 10.
-    .character = 84,
+    .character = 7 + 4 + 7 + 10 + 4 + 5 + 10 + 10 + 7 + 10 + 10,
     // MVI B 7 + SUB B 4 + MVI H 7 + JC 10 + MOV L,A 5 + LXI B 10 + DAD H 10
     // + DAD B 10 + MOV A,M 7 + INX H 5 + PUSH H 11 + CALL 17 + POP H 10 +
     // MOV A,M 7 + JMP 10.
-    .pair = 130,
+    .pair = 7 + 4 + 7 + 10 + 5 + 10 + 10 + 10 + 7 + 5 + 11 + 17 + 10 + 7 + 10,
 };
 
 const RoutineCosts& costs_of(RoutineKind kind) { return kind == RoutineKind::z80 ? kZ80Costs : kI8080Costs; }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -117,19 +118,13 @@ TEST(CommandLine, FlagsAndNamesReferToTheArguments) {
                                     "-o", "out.bin"});
     ASSERT_EQ(parsed.result, 0) << parsed.err;
     const Job& job = *parsed.job;
-    EXPECT_EQ(job.verbose, 1);
-    EXPECT_EQ(job.oa, 1);
-    EXPECT_EQ(job.dtp, 1);
-    EXPECT_EQ(job.lc, 1);
-    EXPECT_EQ(job.no_crlf, 0);
-    EXPECT_EQ(job.crlf_spc, 0);
-    EXPECT_EQ(job.only_cr, 0);
-    EXPECT_EQ(job.only_lf, 1);
-    EXPECT_EQ(job.z80, 1);
-    EXPECT_EQ(job.i8080, 0);
-    EXPECT_EQ(job.ptp, 0);
-    EXPECT_EQ(job.tap, 0);
-    EXPECT_EQ(job.append, 1);
+    const std::vector<std::pair<std::int32_t Job::*, int>> flags = {
+        {&Job::verbose, 1}, {&Job::oa, 1},      {&Job::dtp, 1},     {&Job::lc, 1},  {&Job::no_crlf, 0},
+        {&Job::crlf_spc, 0}, {&Job::only_cr, 0}, {&Job::only_lf, 1}, {&Job::z80, 1}, {&Job::i8080, 0},
+        {&Job::ptp, 0},     {&Job::tap, 0},     {&Job::append, 1}};
+    for (std::size_t k = 0; k < flags.size(); ++k) {
+        EXPECT_EQ(job.*flags[k].first, flags[k].second) << "flag " << k;
+    }
     // Text references point at the arguments themselves, not at copies.
     EXPECT_EQ(job.source_path, parsed.arg(8));
     EXPECT_EQ(job.output_path, parsed.arg(10));

@@ -7,6 +7,7 @@
 
 #include "base/errors.h"
 #include "cli/console.h"
+#include "cli/report_texts.h"
 #include "support/console_expectations.h"
 #include "support/job_fixture.h"
 
@@ -126,23 +127,9 @@ TEST_P(PrintReport, PrintsTheLinesInTheirFormats) {
 INSTANTIATE_TEST_SUITE_P(
     Table, PrintReport,
     testing::Values(
-        ReportCase{"RawZ80", 18, 6, 4, 2, 58, 10, 74, 74, false, false,
-                   "Length of source text:\t\t18 bytes\n"
-                   "Length of packed text:\t\t6 bytes (33.33%)\n"
-                   "Number of differenet chars:\t4\n"
-                   "Number of records:\t\t2\n"
-                   "Length of routine:\t\t58 bytes\n"
-                   "Size of character table:\t10 bytes\n"
-                   "Total length:\t\t\t74 bytes (411.11%)\n"},
+        ReportCase{"RawZ80", 18, 6, 4, 2, 58, 10, 74, 74, false, false, test::kStoryZ80Report},
         ReportCase{"Tap", 18, 6, 4, 2, 58, 10, 74, 99, true, false,
-                   "Length of source text:\t\t18 bytes\n"
-                   "Length of packed text:\t\t6 bytes (33.33%)\n"
-                   "Number of differenet chars:\t4\n"
-                   "Number of records:\t\t2\n"
-                   "Length of routine:\t\t58 bytes\n"
-                   "Size of character table:\t10 bytes\n"
-                   "Total length:\t\t\t74 bytes (411.11%)\n"
-                   "Final length:\t\t\t99 bytes\n"},
+                   test::kStoryZ80Report + "Final length:\t\t\t99 bytes\n"},
         ReportCase{"Ptp", 1000, 523, 40, 12, 72, 300, 895, 963, false, true,
                    "Length of source text:\t\t1000 bytes\n"
                    "Length of packed text:\t\t523 bytes (52.30%)\n"
@@ -162,14 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Total length:\t\t\t76 bytes (2533.33%)\n"},
         // An empty prepared text: both percentages print as 0.00%.
         ReportCase{"EmptyText", 0, 0, 0, -1, 58, 0, 58, 83, true, false,
-                   "Length of source text:\t\t0 bytes\n"
-                   "Length of packed text:\t\t0 bytes (0.00%)\n"
-                   "Number of differenet chars:\t0\n"
-                   "Number of records:\t\t-1\n"
-                   "Length of routine:\t\t58 bytes\n"
-                   "Size of character table:\t0 bytes\n"
-                   "Total length:\t\t\t58 bytes (0.00%)\n"
-                   "Final length:\t\t\t83 bytes\n"},
+                   test::kEmptyZ80Report + "Final length:\t\t\t83 bytes\n"},
         ReportCase{"LongestText", 65535, 65535, 1, 65534, 58, 1, 65594, 65594, false, false,
                    "Length of source text:\t\t65535 bytes\n"
                    "Length of packed text:\t\t65535 bytes (100.00%)\n"

@@ -24,7 +24,8 @@ struct SearchCase {
 
 inline void PrintTo(const SearchCase& search_case, std::ostream* out) { *out << search_case.name; }
 
-inline TextShape shape_of(int alphabet, int records, int min_length, int max_length, int max_run, int max_size = 65535) {
+inline TextShape shape_of(int alphabet, int records, int min_length, int max_length, int max_run,
+                          int max_size = 65535) {
     TextShape shape;
     shape.alphabet_size = alphabet;
     shape.record_count = records;
@@ -38,8 +39,9 @@ inline TextShape shape_of(int alphabet, int records, int min_length, int max_len
 // Sentences made of a few phrases, so that long phrases repeat often and
 // in many combinations.
 inline std::string phrase_text(int records) {
-    const char* const phrases[] = {"the old lamp ", "is here. ", "You are standing ", "in a small clearing ",
-                                   "north ", "a narrow path leads ", "and to the east ", "there is water. "};
+    const char* const phrases[] = {"the old lamp ",        "is here. ",       "You are standing ",
+                                   "in a small clearing ", "north ",          "a narrow path leads ",
+                                   "and to the east ",     "there is water. "};
     std::string text = "|";
     std::uint32_t state = 12345;
     for (int record = 0; record < records; ++record) {
@@ -61,7 +63,7 @@ inline std::vector<SearchCase> search_cases() {
         {"generated_runs", generate_text(12, shape_of(10, 200, 0, 60, 4)), false},
         {"generated_wide", generate_text(13, shape_of(100, 400, 5, 120, 1)), false},
         {"generated_long_records", generate_text(14, shape_of(20, 6, 2000, 4000, 2)), false},
-        {"generated_full", generate_text(15, shape_of(30, 5000, 1, 30, 1)), false},
+        {"generated_full", generate_text(15, shape_of(30, 2000, 1, 30, 1, 24000)), false},
         {"phrases", phrase_text(300), true},
         {"phrases_long", phrase_text(1300), true},
         {"one_long_record", "|" + phrase_text(400).substr(1), true},

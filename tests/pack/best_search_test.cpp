@@ -63,6 +63,31 @@ TEST_P(BestSearch, SameBytesOnEveryCall) {
     EXPECT_EQ(first.code_stream, second.code_stream);
 }
 
+// Inputs that break the promises of the interface are refused, not read
+// out of bounds: a code that is no character, a pair that refers to
+// itself.
+TEST(BestSearchInput, MalformedInputIsRefused) {
+    const std::vector<std::uint8_t> text = {0, 1, 2, 1, 2, 1, 2, 0};
+    PhraseImage greedy;
+    greedy.code_stream = text;
+    PhraseImage best;
+    struct Malformed {
+        const char* name;
+        std::vector<std::uint8_t> text;
+        std::vector<std::uint8_t> pair_table;
+    };
+    const Malformed cases[] = {
+        {"code beyond the characters", {0, 1, 3, 1, 2, 0}, {}},
+        {"pair refers to itself", text, {3, 2}},
+        {"odd pair table", text, {1}},
+    };
+    for (const Malformed& malformed : cases) {
+        greedy.pair_table = malformed.pair_table;
+        EXPECT_FALSE(search_best_image(malformed.text.data(), static_cast<int>(malformed.text.size()), 3, greedy, best))
+            << malformed.name;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Texts, BestSearch, testing::ValuesIn(search_cases()),
                          [](const testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "pack_checks.h"
@@ -24,32 +26,49 @@ std::vector<Candidate> table_copy(const Job& job) {
     return std::vector<Candidate>(job.candidate_table, job.candidate_table + kCandidateCount);
 }
 
-TEST(InsertCandidate, OrdersByCountAndKeepsEarlierEntriesAheadOfEqualCounts) {
+// Insertions into an empty table, and the filled entries they leave.
+struct Insertion {
+    std::uint16_t count;
+    std::uint8_t left;
+    std::uint8_t right;
+    bool unique = false;  // insert_candidate_unique
+};
+
+struct InsertionCase {
+    const char* name;
+    std::vector<Insertion> insertions;
+    std::vector<Candidate> table;
+};
+
+const InsertionCase kInsertionCases[] = {
+    {"orders_by_count_and_keeps_earlier_entries_ahead_of_equal_counts",
+     {{4, 1, 2}, {7, 3, 4}, {4, 5, 6}, {5, 7, 8}, {7, 9, 10}},
+     {candidate(7, 3, 4), candidate(7, 9, 10), candidate(5, 7, 8), candidate(4, 1, 2), candidate(4, 5, 6)}},
+    {"ignores_counts_below_three", {{0, 1, 2}, {1, 1, 2}, {2, 1, 2}, {3, 1, 2}}, {candidate(3, 1, 2)}},
+    {"enters_a_pair_twice", {{3, 1, 1}, {3, 1, 1}}, {candidate(3, 1, 1), candidate(3, 1, 1)}},
+    {"counts_compare_as_unsigned", {{0x7FFF, 1, 2}, {0x8000, 3, 4}}, {candidate(0x8000, 3, 4), candidate(0x7FFF, 1, 2)}},
+    {"unique_refuses_a_pair_present_with_any_count",
+     {{4, 1, 2}, {9, 1, 2, true}, {3, 1, 2, true}, {2, 3, 4, true}, {5, 2, 1, true}},
+     {candidate(5, 2, 1), candidate(4, 1, 2)}},
+};
+
+class Insert : public testing::TestWithParam<InsertionCase> {};
+
+TEST_P(Insert, FillsTheTableInCountOrder) {
     JobHandle job = make_job();
-    insert_candidate(*job, 4, pair_value(1, 2));
-    insert_candidate(*job, 7, pair_value(3, 4));
-    insert_candidate(*job, 4, pair_value(5, 6));
-    insert_candidate(*job, 5, pair_value(7, 8));
-    insert_candidate(*job, 7, pair_value(9, 10));
-    EXPECT_EQ(filled_candidates(*job),
-              (std::vector<Candidate>{candidate(7, 3, 4), candidate(7, 9, 10), candidate(5, 7, 8),
-                                      candidate(4, 1, 2), candidate(4, 5, 6)}));
+    for (const Insertion& insertion : GetParam().insertions) {
+        const auto pair = pair_value(insertion.left, insertion.right);
+        if (insertion.unique) {
+            insert_candidate_unique(*job, insertion.count, pair);
+        } else {
+            insert_candidate(*job, insertion.count, pair);
+        }
+    }
+    EXPECT_EQ(filled_candidates(*job), GetParam().table);
 }
 
-TEST(InsertCandidate, IgnoresCountsBelowThree) {
-    JobHandle job = make_job();
-    for (const std::uint16_t count : {0, 1, 2}) insert_candidate(*job, count, pair_value(1, 2));
-    insert_candidate(*job, 3, pair_value(1, 2));
-    EXPECT_EQ(filled_candidates(*job), std::vector<Candidate>{candidate(3, 1, 2)});
-}
-
-TEST(InsertCandidate, EntersAPairTwice) {
-    JobHandle job = make_job();
-    insert_candidate(*job, 3, pair_value(1, 1));
-    insert_candidate(*job, 3, pair_value(1, 1));
-    EXPECT_EQ(filled_candidates(*job),
-              (std::vector<Candidate>{candidate(3, 1, 1), candidate(3, 1, 1)}));
-}
+INSTANTIATE_TEST_SUITE_P(Insertions, Insert, testing::ValuesIn(kInsertionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InsertCandidate, IntoAFullTableNeedsMoreThanTheLastCount) {
     JobHandle job = make_job();
@@ -65,24 +84,6 @@ TEST(InsertCandidate, IntoAFullTableNeedsMoreThanTheLastCount) {
     EXPECT_EQ(job->candidate_table[kCandidateCount - 2], before[kCandidateCount - 2]);
 }
 
-TEST(InsertCandidate, CountsCompareAsUnsigned) {
-    JobHandle job = make_job();
-    insert_candidate(*job, 0x7FFF, pair_value(1, 2));
-    insert_candidate(*job, 0x8000, pair_value(3, 4));
-    EXPECT_EQ(job->candidate_table[0], candidate(0x8000, 3, 4));
-}
-
-TEST(InsertCandidateUnique, RefusesAPairPresentWithAnyCount) {
-    JobHandle job = make_job();
-    insert_candidate(*job, 4, pair_value(1, 2));
-    insert_candidate_unique(*job, 9, pair_value(1, 2));
-    insert_candidate_unique(*job, 3, pair_value(1, 2));
-    insert_candidate_unique(*job, 2, pair_value(3, 4));
-    insert_candidate_unique(*job, 5, pair_value(2, 1));
-    EXPECT_EQ(filled_candidates(*job),
-              (std::vector<Candidate>{candidate(5, 2, 1), candidate(4, 1, 2)}));
-}
-
 TEST(InsertCandidateUnique, LooksAtEveryEntryOfAFullTable) {
     JobHandle job = make_job();
     fill_table(*job);
@@ -92,37 +93,35 @@ TEST(InsertCandidateUnique, LooksAtEveryEntryOfAFullTable) {
     EXPECT_EQ(table_copy(*job), before);
 }
 
-TEST(RemoveCandidate, MovesTheRestUpAndEmptiesTheLast) {
+// A removal from a full table: where each place's entry came from.
+struct RemovalCase {
+    const char* name;
+    void (*remove)(Job& job);
+    std::vector<std::pair<int, int>> places;  // place, the place it held before (-1: emptied)
+};
+
+const RemovalCase kRemovalCases[] = {
+    {"candidate_moves_the_rest_up_and_empties_the_last", [](Job& job) { remove_candidate(job, 10); },
+     {{9, 9}, {10, 11}, {254, 255}, {255, -1}}},
+    {"head_keeping_the_last_moves_it_to_place_254", remove_head_keeping_last, {{0, 1}, {254, 255}, {255, -1}}},
+    {"head_dropping_the_last_leaves_two_empty_places", remove_head_dropping_last,
+     {{0, 1}, {253, 254}, {254, -1}, {255, -1}}},
+};
+
+class Removal : public testing::TestWithParam<RemovalCase> {};
+
+TEST_P(Removal, MovesTheEntriesBehindItUp) {
     JobHandle job = make_job();
     fill_table(*job);
     const std::vector<Candidate> before = table_copy(*job);
-    remove_candidate(*job, 10);
-    EXPECT_EQ(job->candidate_table[9], before[9]);
-    EXPECT_EQ(job->candidate_table[10], before[11]);
-    EXPECT_EQ(job->candidate_table[254], before[255]);
-    EXPECT_EQ(job->candidate_table[255], candidate(0, 0, 0));
+    GetParam().remove(*job);
+    for (const auto& [place, from] : GetParam().places) {
+        EXPECT_EQ(job->candidate_table[place], from < 0 ? candidate(0, 0, 0) : before[from]) << "place " << place;
+    }
 }
 
-TEST(RemoveHead, KeepingTheLastMovesItToPlace254) {
-    JobHandle job = make_job();
-    fill_table(*job);
-    const std::vector<Candidate> before = table_copy(*job);
-    remove_head_keeping_last(*job);
-    EXPECT_EQ(job->candidate_table[0], before[1]);
-    EXPECT_EQ(job->candidate_table[254], before[255]);
-    EXPECT_EQ(job->candidate_table[255], candidate(0, 0, 0));
-}
-
-TEST(RemoveHead, DroppingTheLastLeavesTwoEmptyPlaces) {
-    JobHandle job = make_job();
-    fill_table(*job);
-    const std::vector<Candidate> before = table_copy(*job);
-    remove_head_dropping_last(*job);
-    EXPECT_EQ(job->candidate_table[0], before[1]);
-    EXPECT_EQ(job->candidate_table[253], before[254]);
-    EXPECT_EQ(job->candidate_table[254], candidate(0, 0, 0));
-    EXPECT_EQ(job->candidate_table[255], candidate(0, 0, 0));
-}
+INSTANTIATE_TEST_SUITE_P(Removals, Removal, testing::ValuesIn(kRemovalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vendrel::test

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "base/errors.h"
@@ -23,15 +22,11 @@ struct MappedExample {
     int record_count;
 };
 
-// Examples print as their names.
-void PrintTo(const MappedExample& example, std::ostream* out) { *out << example.name; }
-
 class MappedTexts : public testing::TestWithParam<MappedExample> {};
 
 TEST_P(MappedTexts, GiveCharactersInOrderOfFirstAppearance) {
     const MappedExample& example = GetParam();
-    JobHandle job = make_job();
-    test::load_text(*job, example.text);
+    JobHandle job = job_with_text(example.text);
     job->text_buffer[example.text.size() + 1] = 'z';  // behind the end mark: not part of the text
 
     build_character_table(*job);
@@ -81,8 +76,7 @@ class CharacterLimit : public testing::TestWithParam<CharacterLimitCase> {};
 TEST_P(CharacterLimit, RefusesFrom127CharactersWithoutTouchingTheText) {
     const CharacterLimitCase& limit = GetParam();
     const std::string text = text_of_different_characters(limit.characters);
-    JobHandle job = make_job();
-    test::load_text(*job, text);
+    JobHandle job = job_with_text(text);
 
     testing::internal::CaptureStderr();
     const int result = pack_text(*job);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,15 +25,11 @@ struct InitialCountExample {
     std::vector<Candidate> table;
 };
 
-// Examples print as their names.
-void PrintTo(const InitialCountExample& example, std::ostream* out) { *out << example.name; }
-
 class InitialCounts : public testing::TestWithParam<InitialCountExample> {};
 
 TEST_P(InitialCounts, EnterPairsAndMarkLaterOccurrences) {
     const InitialCountExample& example = GetParam();
-    JobHandle job = make_job();
-    test::load_text(*job, example.text);
+    JobHandle job = job_with_text(example.text);
     build_character_table(*job);
     map_text_to_codes(*job);
     const Bytes unmarked = bytes_before_end_mark(*job);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,15 +23,11 @@ struct NewPairsExample {
     std::vector<Candidate> table;
 };
 
-// Examples print as their names.
-void PrintTo(const NewPairsExample& example, std::ostream* out) { *out << example.name; }
-
 class NewCodePairs : public testing::TestWithParam<NewPairsExample> {};
 
 TEST_P(NewCodePairs, EnterThePairsOfTheNewCode) {
     const NewPairsExample& example = GetParam();
-    JobHandle job = make_job();
-    test::load_text(*job, std::string(example.stream.begin(), example.stream.end()));
+    JobHandle job = job_with_text(std::string(example.stream.begin(), example.stream.end()));
     job->next_code = example.next_code;
     count_new_code_pairs(*job);
     EXPECT_EQ(bytes_before_end_mark(*job), example.stream_after);

@@ -2,7 +2,16 @@
 
 #include <stdexcept>
 
+#include "support/job_fixture.h"
+
 namespace vendrel::test {
+
+JobHandle job_with_text(std::string_view text, const std::vector<std::int32_t Job::*>& flags) {
+    JobHandle job = make_job();
+    for (const auto flag : flags) (*job).*flag = 1;
+    load_text(*job, text);
+    return job;
+}
 
 Candidate candidate(std::uint16_t count, std::uint8_t left, std::uint8_t right) {
     return Candidate{count, static_cast<std::uint16_t>(left | (right << 8))};

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "base/job.h"
+#include "base/job_setup.h"
 
 namespace vendrel {
 
@@ -25,6 +26,22 @@ inline void PrintTo(const Candidate& entry, std::ostream* out) {
 namespace vendrel::test {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Table-driven examples print as their names in the messages of failed
+// cases. The tests declare their examples in this namespace's unnamed
+// namespace, where the using-declaration lets GoogleTest find the printer.
+template <typename Example>
+    requires requires(const Example& example) { example.name; }
+void PrintTo(const Example& example, std::ostream* out) {
+    *out << example.name;
+}
+
+namespace {
+using test::PrintTo;
+}  // namespace
+
+// A fresh job with the flags set to 1 and then the text loaded (load_text).
+JobHandle job_with_text(std::string_view text, const std::vector<std::int32_t Job::*>& flags = {});
 
 // A candidate entry written as in the tables of the tests.
 Candidate candidate(std::uint16_t count, std::uint8_t left, std::uint8_t right);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "pack_checks.h"
@@ -11,6 +10,9 @@
 
 namespace vendrel::test {
 namespace {
+
+const std::vector<std::int32_t Job::*> kOaFlag = {&Job::oa};
+const std::vector<std::int32_t Job::*> kNoFlags;
 
 struct PackedExample {
     const char* name;
@@ -22,16 +24,11 @@ struct PackedExample {
     int next_code;
 };
 
-// Examples print as their names.
-void PrintTo(const PackedExample& example, std::ostream* out) { *out << example.name; }
-
 class PackedExamples : public testing::TestWithParam<PackedExample> {};
 
 TEST_P(PackedExamples, GiveExactStreamTablesAndCounts) {
     const PackedExample& example = GetParam();
-    JobHandle job = make_job();
-    job->oa = example.oa ? 1 : 0;
-    test::load_text(*job, example.text);
+    JobHandle job = job_with_text(example.text, example.oa ? kOaFlag : kNoFlags);
 
     ASSERT_EQ(pack_text(*job), 0);
 

@@ -2,8 +2,8 @@
 // before the character table is built.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+#include <vector>
 
 #include "base/job_setup.h"
 #include "base/errors.h"
@@ -14,48 +14,18 @@
 namespace vendrel::test {
 namespace {
 
-enum class Flag { kNone, kNoCrlf, kCrlfSpc, kOnlyCr, kOnlyLf, kNoCrlfAndOnlyLf };
-
-void set_flag(Job& job, Flag flag) {
-    switch (flag) {
-        case Flag::kNone:
-            break;
-        case Flag::kNoCrlf:
-            job.no_crlf = 1;
-            break;
-        case Flag::kCrlfSpc:
-            job.crlf_spc = 1;
-            break;
-        case Flag::kOnlyCr:
-            job.only_cr = 1;
-            break;
-        case Flag::kOnlyLf:
-            job.only_lf = 1;
-            break;
-        case Flag::kNoCrlfAndOnlyLf:
-            job.no_crlf = 1;
-            job.only_lf = 1;
-            break;
-    }
-}
-
 struct LineEndExample {
     const char* name;
-    Flag flag;
+    std::vector<std::int32_t Job::*> flags;  // the line-end flags set
     std::string text;
     std::string prepared;
 };
-
-// Examples print as their names.
-void PrintTo(const LineEndExample& example, std::ostream* out) { *out << example.name; }
 
 class LineEnds : public testing::TestWithParam<LineEndExample> {};
 
 TEST_P(LineEnds, ArePreparedBeforePacking) {
     const LineEndExample& example = GetParam();
-    JobHandle job = make_job();
-    set_flag(*job, example.flag);
-    test::load_text(*job, example.text);
+    JobHandle job = job_with_text(example.text, example.flags);
     ASSERT_EQ(pack_text(*job), 0);
     EXPECT_EQ(job->source_length, static_cast<int>(example.prepared.size()));
     EXPECT_EQ(expand_code_stream(*job), example.prepared);
@@ -63,38 +33,32 @@ TEST_P(LineEnds, ArePreparedBeforePacking) {
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, LineEnds,
-    testing::Values(LineEndExample{"kept_without_a_flag", Flag::kNone, "|a\r\nb|", "|a\r\nb|"},
-                    LineEndExample{"no_crlf", Flag::kNoCrlf, "|a\r\nb|", "|ab|"},
-                    LineEndExample{"crlf_spc", Flag::kCrlfSpc, "|a\r\n\r\nb|", "|a b|"},
-                    LineEndExample{"only_cr", Flag::kOnlyCr, "|a\r\nb\n|", "|a\rb|"},
-                    LineEndExample{"only_lf", Flag::kOnlyLf, "|a\r\nb\r|", "|a\nb|"},
+    testing::Values(LineEndExample{"kept_without_a_flag", {}, "|a\r\nb|", "|a\r\nb|"},
+                    LineEndExample{"no_crlf", {&Job::no_crlf}, "|a\r\nb|", "|ab|"},
+                    LineEndExample{"crlf_spc", {&Job::crlf_spc}, "|a\r\n\r\nb|", "|a b|"},
+                    LineEndExample{"only_cr", {&Job::only_cr}, "|a\r\nb\n|", "|a\rb|"},
+                    LineEndExample{"only_lf", {&Job::only_lf}, "|a\r\nb\r|", "|a\nb|"},
                     // The flags are tested in a fixed order; the first one set wins.
-                    LineEndExample{"first_flag_wins", Flag::kNoCrlfAndOnlyLf, "|a\r\nb|", "|ab|"},
+                    LineEndExample{"first_flag_wins", {&Job::no_crlf, &Job::only_lf}, "|a\r\nb|", "|ab|"},
                     // The policy decides which character separates records.
-                    LineEndExample{"separator_after_policy", Flag::kNoCrlf, "\r\nx|x|", "x|x|"}),
+                    LineEndExample{"separator_after_policy", {&Job::no_crlf}, "\r\nx|x|", "x|x|"}),
     [](const testing::TestParamInfo<LineEndExample>& info) { return info.param.name; });
 
-TEST(ConversionTable, IsAppliedWhenItHasDefinitions) {
+// A table mapping 'a' to 'z', with its definition count 1 or 0.
+class ConversionTable : public testing::TestWithParam<int> {};
+
+TEST_P(ConversionTable, IsAppliedOnlyWhenItHasDefinitions) {
     JobHandle job = make_job();
     ASSERT_EQ(allocate_zeroed(job->conversion_table, kConversionTableSize), 0);
     job->conversion_table[0] = 'a';
     job->conversion_table[256] = 'z';
-    job->conversion_count = 1;
+    job->conversion_count = GetParam();
     test::load_text(*job, "|ab|ba|");
     ASSERT_EQ(pack_text(*job), 0);
-    EXPECT_EQ(expand_code_stream(*job), "|zb|bz|");
+    EXPECT_EQ(expand_code_stream(*job), GetParam() > 0 ? "|zb|bz|" : "|ab|ba|");
 }
 
-TEST(ConversionTable, IsNotAppliedWithoutDefinitions) {
-    JobHandle job = make_job();
-    ASSERT_EQ(allocate_zeroed(job->conversion_table, kConversionTableSize), 0);
-    job->conversion_table[0] = 'a';
-    job->conversion_table[256] = 'z';
-    job->conversion_count = 0;
-    test::load_text(*job, "|ab|ba|");
-    ASSERT_EQ(pack_text(*job), 0);
-    EXPECT_EQ(expand_code_stream(*job), "|ab|ba|");
-}
+INSTANTIATE_TEST_SUITE_P(DefinitionCounts, ConversionTable, testing::Values(1, 0));
 
 TEST(DesktopImport, TurnsTheDocumentIntoRunningTextFirst) {
     JobHandle job = make_job();

@@ -3,7 +3,6 @@
 // the new code's pairs leaves.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,9 +26,6 @@ struct SteppedExample {
     std::vector<Candidate> initial_table;
     std::vector<Step> steps;
 };
-
-// Examples print as their names.
-void PrintTo(const SteppedExample& example, std::ostream* out) { *out << example.name; }
 
 class SteppedTexts : public testing::TestWithParam<SteppedExample> {};
 

@@ -75,4 +75,14 @@ std::string generate_text(std::uint32_t seed, const TextShape& shape) {
     return text;
 }
 
+std::vector<std::string> pieces_after_separators(const std::string& prepared) {
+    std::vector<std::string> pieces;
+    for (std::size_t at = 0; at < prepared.size();) {
+        const std::size_t next = std::min(prepared.find(prepared[0], at + 1), prepared.size());
+        pieces.push_back(prepared.substr(at + 1, next - at - 1));
+        at = next;
+    }
+    return pieces;
+}
+
 }  // namespace vendrel::test

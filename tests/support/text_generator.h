@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vendrel::test {
 
@@ -35,5 +36,9 @@ std::string generate_text(std::uint32_t seed, const TextShape& shape);
 // The byte of the alphabet at index (0 <= index < 255), before the separator
 // is left out; exposed so that tests can name the characters of a text.
 std::uint8_t alphabet_character(int index);
+
+// The pieces of a prepared text after each of its separators (its first
+// character): piece k - 1 is record k; the last piece is the trailing run.
+std::vector<std::string> pieces_after_separators(const std::string& prepared);
 
 }  // namespace vendrel::test

@@ -3,54 +3,25 @@
 #include <gtest/gtest.h>
 #include <libspectrum.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "support/emulator.h"
-#include "support/hand_packed.h"
-#include "support/job_fixture.h"
 #include "support/program.h"
-#include "target/packed_image.h"
 #include "support/tzxlist.h"
+#include "tape/tape_example.h"
 
 namespace vendrel {
 namespace {
-using Bytes = std::vector<std::uint8_t>;
-
-// The TAP example: five characters, two pairs, 20 codes (T = 87), loaded at
-// 32768, printing through address 16, from a prepared text of 150 bytes.
-void prepare_example(JobHandle& job, const char* name = "HELLO") {
-    test::load_packed(*job, test::five_character_text());
-    job->z80 = 1;
-    job->tap = 1;
-    job->load_address = 32768;
-    job->print_address = 16;
-    job->source_length = 150;
-    std::strcpy(job->tape_name, name);
-}
-
-Bytes compose(JobHandle& job) {
-    compose_tap_file(*job);
-    return test::bytes(job->image_buffer, job->final_length);
-}
-
-// The raw image the same job gives without tape framing.
-Bytes raw_image(const char* name = "HELLO") {
-    JobHandle job = make_job();
-    prepare_example(job, name);
-    compose_z80_image(*job);
-    return test::bytes(job->image_buffer, job->final_length);
-}
+using test::Bytes;
+using test::compose_tape;
 
 Bytes slice(const Bytes& bytes, std::size_t from, std::size_t length) {
     return Bytes(bytes.begin() + static_cast<long>(from), bytes.begin() + static_cast<long>(from + length));
 }
 
 TEST(TapFile, ExampleHeaderAndDataBlock) {
-    JobHandle job = make_job();
-    prepare_example(job);
-    const Bytes file = compose(job);
+    JobHandle job = test::tape_example(true);
+    const Bytes file = compose_tape(*job);
 
     EXPECT_EQ(job->routine_length, 58);
     EXPECT_EQ(job->total_length, 87);
@@ -60,52 +31,23 @@ TEST(TapFile, ExampleHeaderAndDataBlock) {
                        0x20, 0x20, 0x20, 0x57, 0x00, 0x00, 0x80, 0x96, 0x00, 0x20};
     EXPECT_EQ(slice(file, 0, 21), header);
     EXPECT_EQ(slice(file, 21, 3), (Bytes{0x59, 0x00, 0xFF}));
-    EXPECT_EQ(slice(file, 24, 87), raw_image());
+    EXPECT_EQ(slice(file, 24, 87), test::raw_example_image(true));
 
     std::uint8_t checksum = 0xFF;
-    for (std::uint8_t byte : raw_image()) checksum ^= byte;
+    for (std::uint8_t byte : test::raw_example_image(true)) checksum ^= byte;
     EXPECT_EQ(file[111], checksum);
 }
 
-TEST(TapFile, XorChecksumStartsFromTheAccumulator) {
-    const std::uint8_t bytes[] = {0x0F, 0xF0, 0x33};
-    EXPECT_EQ(xor_checksum(bytes, 3, 0), 0xCC);
-    EXPECT_EQ(xor_checksum(bytes, 3, 0xCC), 0x00);
-    EXPECT_EQ(xor_checksum(bytes, 0, 0x5A), 0x5A);
-}
-
-struct NameCase {
-    const char* name;
-    const char* field;  // the ten bytes of the header's name field
-};
-
-class TapName : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(TapName, FillsTheTenByteFieldWithSpaces) {
-    JobHandle job = make_job();
-    prepare_example(job, GetParam().name);
-    const Bytes file = compose(job);
-    EXPECT_EQ(std::string(file.begin() + 4, file.begin() + 14), GetParam().field);
-    EXPECT_EQ(xor_checksum(file.data() + 2, 19, 0), 0) << "header checksum";
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, TapName,
-                         ::testing::Values(NameCase{"HELLO", "HELLO     "},
-                                           NameCase{"ABCDEFGHIJ", "ABCDEFGHIJ"},
-                                           NameCase{"", "          "},
-                                           NameCase{"a.b c", "a.b c     "}));
-
 TEST(TapFile, DataChecksumCoversTheFlagByte) {
-    JobHandle job = make_job();
-    prepare_example(job);
+    JobHandle job = test::tape_example(true);
     // Make the last code the XOR of the rest of the image, so that the
     // image's bytes XOR to 0 and only the flag byte is left.
-    const Bytes image = raw_image();
+    const Bytes image = test::raw_example_image(true);
     std::uint8_t rest = 0;
     for (std::size_t i = 0; i + 1 < image.size(); ++i) rest ^= image[i];
     job->text_buffer[job->packed_length - 1] = rest;
 
-    const Bytes file = compose(job);
+    const Bytes file = compose_tape(*job);
     EXPECT_EQ(xor_checksum(file.data() + 24, 87, 0), 0);
     EXPECT_EQ(file.back(), 0xFF);
 }
@@ -113,9 +55,7 @@ TEST(TapFile, DataChecksumCoversTheFlagByte) {
 TEST(TapFile, FinalLengthIsTotalPlus25) {
     for (int codes : {0, 1, 300, 5000}) {
         JobHandle job = make_job();
-        test::HandPacked packed = test::five_character_text();
-        packed.stream.assign(static_cast<std::size_t>(codes), 3);
-        test::load_packed(*job, packed);
+        test::load_repeated_codes(*job, codes, 3);
         job->load_address = 0x6000;
         job->print_address = 16;
         compose_tap_file(*job);
@@ -155,9 +95,8 @@ std::vector<TapeBlock> read_with_libspectrum(const Bytes& file) {
 int word_at(const Bytes& bytes, std::size_t offset) { return bytes[offset] | (bytes[offset + 1] << 8); }
 
 TEST(TapFileTools, LibspectrumReadsAHeaderAndACodeBlock) {
-    JobHandle job = make_job();
-    prepare_example(job);
-    const Bytes file = compose(job);
+    JobHandle job = test::tape_example(true);
+    const Bytes file = compose_tape(*job);
 
     const std::vector<TapeBlock> blocks = read_with_libspectrum(file);
     ASSERT_EQ(blocks.size(), 2u);
@@ -173,14 +112,13 @@ TEST(TapFileTools, LibspectrumReadsAHeaderAndACodeBlock) {
     const Bytes& data = blocks[1].data;
     ASSERT_EQ(data.size(), 89u);
     EXPECT_EQ(data[0], 0xFF);
-    EXPECT_EQ(slice(data, 1, 87), raw_image());
+    EXPECT_EQ(slice(data, 1, 87), test::raw_example_image(true));
 }
 
 
 TEST(TapFileTools, TzxlistListsBothBlocksWithGoodChecksums) {
-    JobHandle job = make_job();
-    prepare_example(job);
-    const Bytes file = compose(job);
+    JobHandle job = test::tape_example(true);
+    const Bytes file = compose_tape(*job);
     test::ScratchDir dir;
     const std::string path = dir.write("hello.tap", std::string(file.begin(), file.end()));
 
@@ -192,21 +130,10 @@ TEST(TapFileTools, TzxlistListsBothBlocksWithGoodChecksums) {
 }
 
 TEST(TapFileTools, DataBlockImageRunsOnTheZ80) {
-    JobHandle job = make_job();
-    prepare_example(job);
-    const std::vector<TapeBlock> blocks = read_with_libspectrum(compose(job));
+    JobHandle job = test::tape_example(true);
+    const std::vector<TapeBlock> blocks = read_with_libspectrum(compose_tape(*job));
     ASSERT_EQ(blocks.size(), 2u);
-    const Bytes image = slice(blocks[1].data, 1, blocks[1].data.size() - 2);
-
-    const std::vector<std::string> records = test::five_character_records();
-    for (std::size_t k = 0; k + 1 < records.size(); ++k) {
-        const test::RoutineCall call =
-            test::call_unpack_routine(image, 32768, 16, static_cast<std::uint16_t>(k + 1));
-        ASSERT_TRUE(call.returned);
-        EXPECT_TRUE(call.zero_flag);
-        EXPECT_TRUE(call.stack_balanced);
-        EXPECT_EQ(call.printed, records[k]) << "record " << k + 1;
-    }
+    test::expect_example_records(slice(blocks[1].data, 1, blocks[1].data.size() - 2), 32768, 16);
 }
 
 }  // namespace

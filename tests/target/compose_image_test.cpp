@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "base/errors.h"
@@ -17,29 +16,10 @@
 namespace vendrel {
 namespace {
 
-struct ComposeCase {
-    const char* name;
-    bool z80;
-    int routine_length;
-    int total_length;
-};
-
-class RawImage : public testing::TestWithParam<ComposeCase> {};
+using RawImage = test::RawExample;
 
 TEST_P(RawImage, IsRoutineSymbolTableAndStream) {
-    const ComposeCase& c = GetParam();
-    JobHandle job = make_job();
-    test::set_example(*job);
-    job->z80 = c.z80 ? 1 : 0;
-    job->load_address = c.z80 ? 0x8000 : 0;
-    job->print_address = c.z80 ? 0x10 : 0x8500;
-    std::memset(job->image_buffer, 0xEE, kImageBufferSize);
-
-    if (c.z80) {
-        compose_z80_image(*job);
-    } else {
-        compose_i8080_image(*job);
-    }
+    const test::RawExampleCase& c = GetParam();
     EXPECT_EQ(job->routine_length, c.routine_length);
     EXPECT_EQ(job->total_length, c.total_length);
     EXPECT_EQ(job->final_length, c.total_length);
@@ -54,16 +34,14 @@ TEST_P(RawImage, IsRoutineSymbolTableAndStream) {
     const std::uint8_t* image = job->image_buffer;
     const int r = c.routine_length;
     EXPECT_EQ(test::bytes(image, r), test::bytes(routine.data(), r));
-    EXPECT_EQ(image[r], '|') << "the first byte after the routine is the text's first character";
-    EXPECT_EQ(test::bytes(image + r, test::kExampleSymbolTableSize), test::kExampleSymbols);
-    EXPECT_EQ(test::bytes(image + r + test::kExampleSymbolTableSize, test::kExamplePackedLength),
-              test::kExampleStream);
-    EXPECT_EQ(image[c.total_length], 0xEE) << "nothing is written behind the image (no end mark)";
+    EXPECT_EQ(image[r], '#') << "the first byte after the routine is the text's first character";
+    EXPECT_EQ(test::bytes(image + r, 9), (test::Bytes{'#', 'a', 'b', 'c', '\r', 1, 2, 5, 3}));
+    EXPECT_EQ(test::bytes(image + r + 9, 20),
+              (test::Bytes{0, 6, 4, 0, 5, 5, 4, 0, 1, 2, 3, 4, 0, 6, 6, 4, 0, 3, 4, 0}));
+    EXPECT_EQ(image[c.total_length], test::kUnwritten) << "nothing is written behind the image (no end mark)";
 }
 
-INSTANTIATE_TEST_SUITE_P(Processors, RawImage,
-                         testing::Values(ComposeCase{"z80", true, 58, 87}, ComposeCase{"i8080", false, 72, 101}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Processors, RawImage, testing::ValuesIn(test::kRawExampleCases), test::raw_example_name);
 
 struct FitCase {
     const char* name;

@@ -89,21 +89,6 @@ Image make_image(const std::string& text, bool z80, bool oa, const Placement& pl
     return image;
 }
 
-// The pieces of a prepared text after each of its separators (its first
-// character): piece k - 1 is record k; the last piece is the trailing run.
-std::vector<std::string> pieces_after_separators(const std::string& prepared) {
-    std::vector<std::string> pieces;
-    if (prepared.empty()) return pieces;
-    for (const char ch : prepared) {
-        if (ch == prepared[0]) {
-            pieces.emplace_back();
-        } else {
-            pieces.back().push_back(ch);
-        }
-    }
-    return pieces;
-}
-
 // Runs every record of the text on the emulator and returns the T-states
 // and characters used, for the figures.
 struct RunTotals {
@@ -117,7 +102,7 @@ RunTotals run_every_record(const std::string& text, bool z80, bool oa, const Pla
                            std::uint8_t fill) {
     const Image image = make_image(text, z80, oa, placement);
     const std::string prepared = oa ? text.substr(0, text.size() - 1) : text;
-    const std::vector<std::string> pieces = pieces_after_separators(prepared);
+    const std::vector<std::string> pieces = test::pieces_after_separators(prepared);
     EXPECT_EQ(image.record_count, static_cast<int>(pieces.size()) - 1);
     // With -oa the dropped final separator leaves the last record as the
     // trailing run; the routine ends it at the 0 that follows the image.
