@@ -142,11 +142,19 @@ int write_beside(const fs::path& target, const struct stat& like, int old, const
 // let the rename through.
 bool write_protected(const char* path) { return ::access(path, F_OK) == 0 && ::access(path, W_OK) != 0; }
 
+// The file that writing path changes: path itself, or the file its
+// symlinks lead to. Returns 0, or kCannotOpenOutput (reported).
+int find_target(const char* path, fs::path& target) {
+    if (write_protected(path)) return report_error(kCannotOpenOutput, path);
+    target = follow_links(path);
+    if (target.filename().empty()) return report_error(kCannotOpenOutput, path);
+    return 0;
+}
+
 // A regular file, or none yet: replaced whole.
 int replace_file(const char* path, const std::uint8_t* data, int length) {
-    if (write_protected(path)) return report_error(kCannotOpenOutput, path);
-    const fs::path target = follow_links(path);
-    if (target.filename().empty()) return report_error(kCannotOpenOutput, path);
+    fs::path target;
+    if (const int result = find_target(path, target); result != 0) return result;
 
     const HeldSignals held;
     struct stat like {};
@@ -185,9 +193,8 @@ int open_locked(const fs::path& target, struct stat& locked, bool& created) {
 // temporary file that replaces it, under an advisory lock, so that two
 // runs appending at once both land whole, one after the other.
 int append_to_file(const char* path, const std::uint8_t* data, int length) {
-    if (write_protected(path)) return report_error(kCannotOpenOutput, path);
-    const fs::path target = follow_links(path);
-    if (target.filename().empty()) return report_error(kCannotOpenOutput, path);
+    fs::path target;
+    if (const int result = find_target(path, target); result != 0) return result;
 
     const HeldSignals held;
     struct stat locked {};

@@ -17,7 +17,7 @@ namespace vendrel {
 namespace {
 
 // Newcomers of one round.
-constexpr int kPairsPerRound = 256;
+constexpr int kPairsPerRound = 1024;
 constexpr int kMinUses = 3;
 // Trie steps of parsing that the rounds may take, per round allowed: a
 // text on which they come dear (long runs of one character) gets fewer.
@@ -78,7 +78,8 @@ void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int r
         keep_newcomers(state, texts);
         prune_phrases(state, max_phrases);
         limit_nesting(state, max_nesting);
-        if (state.kept_count > max_phrases || search_size(state) >= best_size) break;
+        if (state.kept_count > max_phrases) break;
+        if (search_size(state) >= best_size) continue;
         best_size = search_size(state);
         best_kept = state.kept;
     }

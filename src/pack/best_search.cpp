@@ -56,6 +56,7 @@ bool search_best_image(const std::uint8_t* text, int length, int char_count, con
     SearchState state;
     start_search(state, text, length, std::move(set), text_runs(text, length, char_count, greedy));
     prune_phrases(state, max_phrases);
+    forget_dropped_phrases(state);
     improve_phrases(state, max_phrases, deepest_nesting(greedy, char_count) + kExtraNesting, kImprovementRounds);
     if (state.kept_count > max_phrases) return false;
     emit_phrase_image(state, length, best);

@@ -96,8 +96,8 @@ void remove_phrases(SearchState& state, const std::vector<int>& ids) {
 int enter_phrase(SearchState& state, const std::string& text) {
     const std::size_t before = state.set.text.size();
     const int id = add_phrase_text(state.set, text);
+    add_phrase(state.trie, text, id);
     if (state.set.text.size() > before) {
-        add_phrase(state.trie, text, id);
         state.kept.push_back(0);
         state.phrase_runs.emplace_back();
     }
@@ -105,6 +105,12 @@ int enter_phrase(SearchState& state, const std::string& text) {
 }
 
 void refresh_splits(SearchState& state) { find_splits(state.set, state.trie); }
+
+void forget_dropped_phrases(SearchState& state) {
+    state.trie = make_phrase_trie(state.set.char_count);
+    for (const int id : kept_phrases(state)) add_phrase(state.trie, state.set.text[static_cast<std::size_t>(id)], id);
+    refresh_splits(state);
+}
 
 void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept) {
     state.kept = kept;

@@ -52,6 +52,11 @@ int enter_phrase(SearchState& state, const std::string& text);
 // Finds the splits of every phrase of the set again.
 void refresh_splits(SearchState& state);
 
+// Leaves only the kept phrases in the trie, which makes every later parse
+// walk fewer nodes; a phrase entered again comes back. Dropped phrases keep
+// their ids but lose their splits.
+void forget_dropped_phrases(SearchState& state);
+
 // Keeps exactly the phrases marked in kept and parses every run again.
 void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept);
 

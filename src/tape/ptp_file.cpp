@@ -3,7 +3,7 @@
 #include <numeric>
 
 #include "tape/tape_writer.h"
-#include "target/i8080_routine.h"
+#include "target/unpack_routines.h"
 #include "target/packed_image.h"
 
 namespace vendrel {

@@ -5,7 +5,7 @@
 
 #include "tape/tape_writer.h"
 #include "target/packed_image.h"
-#include "target/z80_routine.h"
+#include "target/unpack_routines.h"
 
 namespace vendrel {
 

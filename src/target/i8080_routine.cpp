@@ -1,4 +1,4 @@
-#include "target/i8080_routine.h"
+#include "target/unpack_routines.h"
 
 namespace vendrel {
 

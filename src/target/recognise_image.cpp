@@ -1,8 +1,7 @@
 #include <algorithm>
 
-#include "target/i8080_routine.h"
+#include "target/unpack_routines.h"
 #include "target/packed_image.h"
-#include "target/z80_routine.h"
 
 namespace vendrel {
 

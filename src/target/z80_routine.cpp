@@ -1,4 +1,4 @@
-#include "target/z80_routine.h"
+#include "target/unpack_routines.h"
 
 namespace vendrel {
 

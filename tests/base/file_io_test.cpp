@@ -141,35 +141,37 @@ TEST(WriteOutputFile, ReplacesAnExistingFileWithExactlyTheNewBytes) {
     EXPECT_EQ(test::read_file(path), "\r\n\x1A" + all_byte_values());
 }
 
-TEST(WriteOutputFile, AppendsBehindTheOldContent) {
+// What a file holds after a write: old content (or no file), the bytes
+// written, replaced or appended.
+struct ContentCase {
+    const char* name;
+    const char* old;  // nullptr: no file yet
+    const char* data;
+    bool append;
+    const char* expected;
+};
+
+const ContentCase kContentCases[] = {
+    {"append_behind_old_content", "old\r\n", "new\x1A", true, "old\r\nnew\x1A"},
+    {"append_creates_missing_file", nullptr, "data", true, "data"},
+    {"zero_bytes_create", nullptr, "", false, ""},
+    {"zero_bytes_empty", "old content", "", false, ""},
+    {"zero_bytes_appended_keep", "old content", "", true, "old content"},
+};
+
+class WrittenContent : public testing::TestWithParam<ContentCase> {};
+
+TEST_P(WrittenContent, IsTheOldContentReplacedOrExtended) {
+    const ContentCase& c = GetParam();
     const ScratchDir dir;
-    const std::string path = dir.write("out", "old\r\n");
-    EXPECT_EQ(write_bytes(path, "new\x1A", true).result, 0);
-    EXPECT_EQ(test::read_file(path), "old\r\nnew\x1A");
+    const std::string path = c.old != nullptr ? dir.write("out", c.old) : dir.file("out");
+    EXPECT_EQ(write_bytes(path, c.data, c.append).result, 0);
+    ASSERT_TRUE(test::file_exists(path));
+    EXPECT_EQ(test::read_file(path), c.expected);
 }
 
-TEST(WriteOutputFile, AppendCreatesAMissingFile) {
-    const ScratchDir dir;
-    const std::string path = dir.file("created");
-    EXPECT_EQ(write_bytes(path, "data", true).result, 0);
-    EXPECT_EQ(test::read_file(path), "data");
-}
-
-TEST(WriteOutputFile, ZeroBytesCreateOrEmptyTheFile) {
-    const ScratchDir dir;
-    const std::string created = dir.file("created");
-    EXPECT_EQ(write_bytes(created, "", false).result, 0);
-    EXPECT_TRUE(test::file_exists(created));
-    EXPECT_EQ(test::read_file(created), "");
-
-    const std::string emptied = dir.write("emptied", "old content");
-    EXPECT_EQ(write_bytes(emptied, "", false).result, 0);
-    EXPECT_EQ(test::read_file(emptied), "");
-
-    const std::string kept = dir.write("kept", "old content");
-    EXPECT_EQ(write_bytes(kept, "", true).result, 0);
-    EXPECT_EQ(test::read_file(kept), "old content");
-}
+INSTANTIATE_TEST_SUITE_P(Writes, WrittenContent, testing::ValuesIn(kContentCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteOutputFile, MissingDirectoryCannotBeOpened) {
     const ScratchDir dir;

@@ -88,23 +88,37 @@ Plan refused_as_input(const std::string& source, const std::string& output, std:
     return plan;
 }
 
+// The run cannot write its output: status 12 and its message.
+Plan write_fails(Plan plan) {
+    plan.exit_status = 12;
+    plan.err = "Can't write to the output file '" + plan.checked + "'!\n\n";
+    return plan;
+}
+
+// Extraction of every record to the console, which cannot take them.
+Plan extraction_fails(const ScratchDir& dir, const std::string& image) {
+    Plan plan;
+    plan.checked = dir.write("s.vdl", image);
+    plan.old_bytes = plan.new_bytes = image;
+    plan.args = {"-x", "0", "0", plan.checked};
+    plan.exit_status = 33;
+    plan.err = "Can't write to the standard output!\n\n";
+    return plan;
+}
+
 const FaultCase kFaultCases[] = {
     {"ReplaceBeyondTheFileSizeLimit",
      [](const ScratchDir& dir, const std::string& image) {
          Plan plan = replace(dir, image);
          plan.options.file_size_limit = 40;
-         plan.exit_status = 12;
-         plan.err = "Can't write to the output file '" + plan.checked + "'!\n\n";
-         return plan;
+         return write_fails(plan);
      }},
     {"AppendBeyondTheFileSizeLimit",
      [](const ScratchDir& dir, const std::string& image) {
          Plan plan = replace(dir, image, {"-append"});
          plan.new_bytes = kPrecious + image;
          plan.options.file_size_limit = static_cast<long long>(kPrecious.size()) + 40;
-         plan.exit_status = 12;
-         plan.err = "Can't write to the output file '" + plan.checked + "'!\n\n";
-         return plan;
+         return write_fails(plan);
      }},
     {"NewFileBeyondTheFileSizeLimit",
      [](const ScratchDir& dir, const std::string& image) {
@@ -112,9 +126,7 @@ const FaultCase kFaultCases[] = {
          ::unlink(plan.checked.c_str());
          plan.old_bytes.reset();
          plan.options.file_size_limit = 40;
-         plan.exit_status = 12;
-         plan.err = "Can't write to the output file '" + plan.checked + "'!\n\n";
-         return plan;
+         return write_fails(plan);
      }},
     {"AppendWithinTheFileSizeLimit",
      [](const ScratchDir& dir, const std::string& image) {
@@ -186,24 +198,14 @@ const FaultCase kFaultCases[] = {
      }},
     {"ExtractionToAClosedStandardOutput",
      [](const ScratchDir& dir, const std::string& image) {
-         Plan plan;
-         plan.checked = dir.write("s.vdl", image);
-         plan.old_bytes = plan.new_bytes = image;
-         plan.args = {"-x", "0", "0", plan.checked};
+         Plan plan = extraction_fails(dir, image);
          plan.options.close_stdout = true;
-         plan.exit_status = 33;
-         plan.err = "Can't write to the standard output!\n\n";
          return plan;
      }},
     {"ExtractionToAFullDevice",
      [](const ScratchDir& dir, const std::string& image) {
-         Plan plan;
-         plan.checked = dir.write("s.vdl", image);
-         plan.old_bytes = plan.new_bytes = image;
-         plan.args = {"-x", "0", "0", plan.checked};
+         Plan plan = extraction_fails(dir, image);
          plan.options.stdout_path = "/dev/full";
-         plan.exit_status = 33;
-         plan.err = "Can't write to the standard output!\n\n";
          return plan;
      }},
 };

@@ -9,9 +9,8 @@
 #include "base/errors.h"
 #include "support/example_image.h"
 #include "support/job_fixture.h"
-#include "target/i8080_routine.h"
+#include "target/unpack_routines.h"
 #include "target/packed_image.h"
-#include "target/z80_routine.h"
 
 namespace vendrel {
 namespace {

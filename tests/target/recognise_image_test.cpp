@@ -17,9 +17,8 @@
 #include "support/text_generator.h"
 #include "tape/ptp_file.h"
 #include "tape/tap_file.h"
-#include "target/i8080_routine.h"
+#include "target/unpack_routines.h"
 #include "target/packed_image.h"
-#include "target/z80_routine.h"
 
 namespace vendrel {
 namespace {
@@ -219,27 +218,22 @@ TEST(Recognise, SkipsPatchFieldsAndRelocatedWords) {
 }
 
 TEST(Recognise, RefusesTapePtpAndPlainText) {
-    JobHandle tap = make_job();
-    test::set_example(*tap);
-    tap->tap = 1;
-    tap->z80 = 1;
-    tap->load_address = 0x8000;
-    tap->print_address = 0x10;
-    std::strcpy(tap->tape_name, "example");
-    compose_tap_file(*tap);
-    const Recognised tap_result = recognise(test::bytes(tap->image_buffer, tap->final_length));
-    EXPECT_FALSE(tap_result.z80 || tap_result.i8080);
-
-    JobHandle ptp = make_job();
-    test::set_example(*ptp);
-    ptp->ptp = 1;
-    ptp->i8080 = 1;
-    ptp->load_address = 0;
-    ptp->print_address = 0x8500;
-    std::strcpy(ptp->tape_name, "example");
-    compose_ptp_file(*ptp);
-    const Recognised ptp_result = recognise(test::bytes(ptp->image_buffer, ptp->final_length));
-    EXPECT_FALSE(ptp_result.z80 || ptp_result.i8080);
+    for (const bool tap : {true, false}) {
+        JobHandle job = make_job();
+        test::set_example(*job);
+        job->tap = job->z80 = tap ? 1 : 0;
+        job->ptp = job->i8080 = tap ? 0 : 1;
+        job->load_address = tap ? 0x8000 : 0;
+        job->print_address = tap ? 0x10 : 0x8500;
+        std::strcpy(job->tape_name, "example");
+        if (tap) {
+            compose_tap_file(*job);
+        } else {
+            compose_ptp_file(*job);
+        }
+        const Recognised result = recognise(test::bytes(job->image_buffer, job->final_length));
+        EXPECT_FALSE(result.z80 || result.i8080) << (tap ? "TAP" : "PTP");
+    }
 
     const std::string text = read_sample("adventure.txt");
     const Recognised text_result = recognise(Bytes(text.begin(), text.end()));
@@ -262,6 +256,16 @@ struct DamageCase {
     bool accepted;
     void (*damage)(Bytes& image, const RoutineLayout& layout);
 };
+
+// Rebuilds the example image with count pairs (each left code 1) and a
+// code stream of stream_length zeros.
+void give_pairs(Bytes& image, const RoutineLayout& layout, int count, int stream_length) {
+    const int size = 5 + 2 * count;
+    set_word(image, layout.code_stream_field, word(image, layout.char_table_field) + size);
+    set_word(image, layout.search_length_field, stream_length);
+    image.resize(static_cast<std::size_t>(layout.length + size + stream_length), 0);
+    for (int k = 0; k < count; ++k) image[layout.length + 5 + 2 * k] = 1;
+}
 
 const DamageCase kDamageCases[] = {
     {"intact", true, [](Bytes&, const RoutineLayout&) {}},
@@ -297,22 +301,12 @@ const DamageCase kDamageCases[] = {
     {"undefined_code_in_the_stream", false,
      [](Bytes& image, const RoutineLayout& layout) { image[layout.length + 9 + 4] = 7; }},
     {"code_255_undefined", false, [](Bytes& image, const RoutineLayout&) { image.back() = 0xFF; }},
+    // n = 5 and 252 pairs would need codes up to 256.
     {"more_pairs_than_codes", false,
-     [](Bytes& image, const RoutineLayout& layout) {
-         // n = 5 and 252 pairs would need codes up to 256.
-         const int size = 5 + 2 * 252;
-         set_word(image, layout.code_stream_field, word(image, layout.char_table_field) + size);
-         set_word(image, layout.search_length_field, 1);
-         image.resize(static_cast<std::size_t>(layout.length + size + 1), 0);
-         for (int k = 0; k < 252; ++k) image[layout.length + 5 + 2 * k] = 1;
-     }},
+     [](Bytes& image, const RoutineLayout& layout) { give_pairs(image, layout, 252, 1); }},
     {"most_pairs_possible", true,
      [](Bytes& image, const RoutineLayout& layout) {
-         const int size = 5 + 2 * 251;
-         set_word(image, layout.code_stream_field, word(image, layout.char_table_field) + size);
-         set_word(image, layout.search_length_field, 2);
-         image.resize(static_cast<std::size_t>(layout.length + size + 2), 0);
-         for (int k = 0; k < 251; ++k) image[layout.length + 5 + 2 * k] = 1;
+         give_pairs(image, layout, 251, 2);
          image.back() = 0xFF;  // code 255, the last pair
      }},
 };

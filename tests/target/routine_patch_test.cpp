@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "support/job_fixture.h"
-#include "target/i8080_routine.h"
-#include "target/z80_routine.h"
+#include "target/unpack_routines.h"
 
 namespace vendrel {
 namespace {
