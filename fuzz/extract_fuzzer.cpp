@@ -17,9 +17,8 @@
 #include "base/errors.h"
 #include "extract/extract_records.h"
 #include "fuzz_support.h"
-#include "target/i8080_routine.h"
+#include "target/unpack_routines.h"
 #include "target/packed_image.h"
-#include "target/z80_routine.h"
 
 namespace vendrel::fuzz {
 namespace {
