@@ -4,6 +4,8 @@
 #include "pack/best_search.h"
 
 #include <utility>
+#include <chrono>
+#include <cstdio>
 
 #include "pack/best_candidates.h"
 #include "pack/best_improvement.h"
@@ -53,11 +55,17 @@ bool search_best_image(const std::uint8_t* text, int length, int char_count, con
     add_pair_table_phrases(set, greedy.pair_table);
     add_replacement_phrases(set, text, length, kMostReplacementPhrases);
 
+    auto t0 = std::chrono::steady_clock::now();
+    auto lap = [&](const char* what) { auto t = std::chrono::steady_clock::now(); std::fprintf(stderr, "%s %.0f ms\n", what, std::chrono::duration<double, std::milli>(t - t0).count()); t0 = t; };
     SearchState state;
     start_search(state, text, length, std::move(set), text_runs(text, length, char_count, greedy));
+    lap("start");
     prune_phrases(state, max_phrases);
+    lap("prune");
     forget_dropped_phrases(state);
     improve_phrases(state, max_phrases, deepest_nesting(greedy, char_count) + kExtraNesting, kImprovementRounds);
+    lap("improve");
+    std::fprintf(stderr, "set %zu kept %d\n", state.set.text.size(), state.kept_count);
     if (state.kept_count > max_phrases) return false;
     emit_phrase_image(state, length, best);
     return image_size(best) < image_size(greedy);
