@@ -23,11 +23,14 @@ PairKey key_of(int left, int right) { return static_cast<PairKey>(left) << 32 | 
 
 class PairReplacement {
 public:
-    PairReplacement(const std::uint8_t* text, int length, int char_count)
-        : symbol_(text, text + length),
-          next_(static_cast<std::size_t>(length)),
-          previous_(static_cast<std::size_t>(length)) {
-        for (int i = 0; i < char_count; ++i) text_.emplace_back(1, static_cast<char>(i));
+    // symbols: the stream (0 separates), each below texts.size(); texts:
+    // the characters each symbol stands for.
+    PairReplacement(std::vector<int> symbols, std::vector<std::string> texts)
+        : symbol_(std::move(symbols)),
+          next_(symbol_.size()),
+          previous_(symbol_.size()),
+          text_(std::move(texts)) {
+        const int length = static_cast<int>(symbol_.size());
         for (int i = 0; i < length; ++i) {
             next_[static_cast<std::size_t>(i)] = i + 1 < length ? i + 1 : kDead;
             previous_[static_cast<std::size_t>(i)] = i - 1;
@@ -112,11 +115,22 @@ private:
 
 }  // namespace
 
-void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases) {
-    PairReplacement replacement(text, length, set.char_count);
-    for (int made = 0; made < max_phrases && replacement.replace_best(); ++made) {
-        if (replacement.newest_text().size() <= kLongestPhrase) add_phrase_text(set, replacement.newest_text());
+std::vector<std::string> replacement_phrases(std::vector<int> symbols, std::vector<std::string> texts,
+                                             int max_phrases) {
+    PairReplacement replacement(std::move(symbols), std::move(texts));
+    std::vector<std::string> made;
+    for (int count = 0; count < max_phrases && replacement.replace_best(); ++count) {
+        if (replacement.newest_text().size() <= kLongestPhrase) made.push_back(replacement.newest_text());
     }
+    return made;
+}
+
+void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < set.char_count; ++i) texts.emplace_back(1, static_cast<char>(i));
+    const std::vector<std::string> made =
+        replacement_phrases(std::vector<int>(text, text + length), std::move(texts), max_phrases);
+    for (const std::string& phrase : made) add_phrase_text(set, phrase);
 }
 
 void add_pair_table_phrases(PhraseSet& set, const std::vector<std::uint8_t>& pair_table) {

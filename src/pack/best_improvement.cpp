@@ -17,7 +17,7 @@ namespace vendrel {
 namespace {
 
 // Newcomers of one round.
-constexpr int kPairsPerRound = 1024;
+constexpr int kPairsPerRound = 256;
 constexpr int kMinUses = 3;
 // Trie steps of parsing that the rounds may take, per round allowed: a
 // text on which they come dear (long runs of one character) gets fewer.
@@ -55,16 +55,6 @@ std::vector<std::string> frequent_neighbours(const SearchState& state) {
     return texts;
 }
 
-// Keeps the phrases of texts too, entering the new ones, and parses again.
-void keep_newcomers(SearchState& state, const std::vector<std::string>& texts) {
-    std::vector<int> ids;
-    for (const std::string& text : texts) ids.push_back(enter_phrase(state, text));
-    refresh_splits(state);
-    std::vector<std::uint8_t> kept = state.kept;
-    for (const int id : ids) kept[static_cast<std::size_t>(id)] = 1;
-    keep_only(state, kept);
-}
-
 }  // namespace
 
 void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
@@ -75,16 +65,15 @@ void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int r
     for (int round = 0; round < rounds && state.scratch.steps < budget; ++round) {
         const std::vector<std::string> texts = frequent_neighbours(state);
         if (texts.empty()) break;
-        keep_newcomers(state, texts);
+        keep_also(state, texts);
         prune_phrases(state, max_phrases);
         limit_nesting(state, max_nesting);
         if (state.kept_count > max_phrases) break;
-        if (search_size(state) >= best_size) continue;
+        if (search_size(state) >= best_size) break;
         best_size = search_size(state);
         best_kept = state.kept;
     }
-    best_kept.resize(state.kept.size(), 0);
-    if (best_kept != state.kept) keep_only(state, best_kept);
+    restore_kept(state, best_kept);
 }
 
 }  // namespace vendrel

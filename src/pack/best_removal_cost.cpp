@@ -9,50 +9,14 @@ namespace vendrel {
 
 namespace {
 
-// Codes kept in a window on each side of a use.
-constexpr int kWindowCodes = 2;
-
-// Codes of the current parse in text[begin, end), which start and end at code boundaries.
-int codes_between(const SearchState& state, int begin, int end) {
-    int codes = 0;
-    for (int at = begin; at < end; at += state.piece_length[static_cast<std::size_t>(at)]) ++codes;
-    return codes;
-}
-
 // The growth of one run's parse with the group's phrases (no longer kept) gone.
 int run_growth(SearchState& state, const TextRun& span) {
     const PhraseFilter filter{&state.kept, kNoPhrase};
     int growth = 0;
-    auto parse_window = [&](int begin, int end) {
-        growth +=
-            parse_run(state.trie, filter, state.text, begin, end, state.scratch) - codes_between(state, begin, end);
-    };
-    int recent[kWindowCodes];  // starts of the last codes, a ring
-    int window_begin = -1;
-    int window_end = -1;
-    int seen = 0;
-    for (int at = span.begin; at < span.end;) {
-        const int length = state.piece_length[static_cast<std::size_t>(at)];
-        const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
-        if (phrase != kNoPhrase && !state.kept[static_cast<std::size_t>(phrase)]) {
-            const int begin = seen < kWindowCodes ? span.begin : recent[seen % kWindowCodes];
-            int end = at + length;
-            for (int k = 0; k < kWindowCodes && end < span.end; ++k) {
-                end += state.piece_length[static_cast<std::size_t>(end)];
-            }
-            if (window_end >= begin) {
-                window_end = end;
-            } else {
-                if (window_end >= 0) parse_window(window_begin, window_end);
-                window_begin = begin;
-                window_end = end;
-            }
-        }
-        recent[seen % kWindowCodes] = at;
-        ++seen;
-        at += length;
+    for (const TextRun& window : dropped_windows(state, span)) {
+        growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch) -
+                  codes_between(state, window.begin, window.end);
     }
-    if (window_end >= 0) parse_window(window_begin, window_end);
     return growth;
 }
 

@@ -1,17 +1,16 @@
 // The search for a smaller image: candidate phrases from unlimited pair
 // replacement and from the default packer, pruned to what pays for its
-// table bytes under an optimal parse, then numbered and written.
+// table bytes under an optimal parse, grown again from that parse and
+// improved, then numbered and written.
 #include "pack/best_search.h"
 
 #include <utility>
-#include <chrono>
-#include <cstdio>
 
 #include "pack/best_candidates.h"
-#include "pack/best_improvement.h"
 #include "pack/best_nesting.h"
 #include "pack/best_numbering.h"
 #include "pack/best_pruning.h"
+#include "pack/best_regrowth.h"
 #include "pack/best_search_state.h"
 #include "pack/best_text_runs.h"
 
@@ -23,7 +22,8 @@ namespace {
 constexpr int kCodeCount = 256;
 // Bounds the candidate phrases made by pair replacement, and with them the work.
 constexpr int kMostReplacementPhrases = 6000;
-constexpr int kImprovementRounds = 8;
+// Rounds of regrowth, each with its own improvement rounds.
+constexpr int kRegrowthRounds = 1;
 // How much deeper than the default packer's the unpack routine may recurse
 // (each level takes 4 more bytes of stack on the target).
 constexpr int kExtraNesting = 1;
@@ -55,17 +55,13 @@ bool search_best_image(const std::uint8_t* text, int length, int char_count, con
     add_pair_table_phrases(set, greedy.pair_table);
     add_replacement_phrases(set, text, length, kMostReplacementPhrases);
 
-    auto t0 = std::chrono::steady_clock::now();
-    auto lap = [&](const char* what) { auto t = std::chrono::steady_clock::now(); std::fprintf(stderr, "%s %.0f ms\n", what, std::chrono::duration<double, std::milli>(t - t0).count()); t0 = t; };
     SearchState state;
     start_search(state, text, length, std::move(set), text_runs(text, length, char_count, greedy));
-    lap("start");
     prune_phrases(state, max_phrases);
-    lap("prune");
     forget_dropped_phrases(state);
-    improve_phrases(state, max_phrases, deepest_nesting(greedy, char_count) + kExtraNesting, kImprovementRounds);
-    lap("improve");
-    std::fprintf(stderr, "set %zu kept %d\n", state.set.text.size(), state.kept_count);
+    const int max_nesting = deepest_nesting(greedy, char_count) + kExtraNesting;
+    limit_nesting(state, max_nesting);
+    regrow_phrases(state, max_phrases, max_nesting, kRegrowthRounds);
     if (state.kept_count > max_phrases) return false;
     emit_phrase_image(state, length, best);
     return image_size(best) < image_size(greedy);

@@ -18,32 +18,104 @@ bool is_kept_symbol(const SearchState& state, int symbol) {
     return symbol < state.set.char_count || state.kept[static_cast<std::size_t>(symbol - state.set.char_count)];
 }
 
-// Parses run under the kept phrases and brings its entries up to date.
-void reparse(SearchState& state, int run) {
+bool in_trie(const SearchState& state, int id) {
+    int node = 0;
+    for (const char ch : state.set.text[static_cast<std::size_t>(id)]) {
+        node = trie_step(state.trie, node, static_cast<std::uint8_t>(ch));
+        if (node == 0) return false;
+    }
+    return trie_phrase(state.trie, node) == id;
+}
+
+// Brings the run's list of phrases, and the runs of each, up to date.
+void note_run_phrases(SearchState& state, int run) {
     const TextRun& span = state.runs[static_cast<std::size_t>(run)];
-    const PhraseFilter filter{&state.kept, kNoPhrase};
-    const int codes = parse_run(state.trie, filter, state.text, span.begin, span.end, state.scratch);
     state.used.clear();
-    std::fill(state.piece_length.begin() + span.begin, state.piece_length.begin() + span.end, 0);
-    for (int at = span.begin; at < span.end;) {
-        const int length = state.scratch.length[static_cast<std::size_t>(at - span.begin)];
-        const int id = length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
-        state.piece_length[static_cast<std::size_t>(at)] = length;
-        state.piece_phrase[static_cast<std::size_t>(at)] = id;
+    for (int at = span.begin; at < span.end; at += state.piece_length[static_cast<std::size_t>(at)]) {
+        const int id = state.piece_phrase[static_cast<std::size_t>(at)];
         if (id != kNoPhrase) state.used.push_back(id);
-        at += length;
     }
     std::sort(state.used.begin(), state.used.end());
     state.used.erase(std::unique(state.used.begin(), state.used.end()), state.used.end());
     for (const int id : state.used) {
         if (!uses(state, run, id)) state.phrase_runs[static_cast<std::size_t>(id)].push_back(run);
     }
-    state.stream_codes += codes - state.run_codes[static_cast<std::size_t>(run)];
-    state.run_codes[static_cast<std::size_t>(run)] = codes;
     state.run_phrases[static_cast<std::size_t>(run)].swap(state.used);
 }
 
+// Parses run under the kept phrases and brings its entries up to date.
+void reparse(SearchState& state, int run) {
+    const TextRun& span = state.runs[static_cast<std::size_t>(run)];
+    const PhraseFilter filter{&state.kept, kNoPhrase};
+    const int codes = parse_run(state.trie, filter, state.text, span.begin, span.end, state.scratch);
+    std::fill(state.piece_length.begin() + span.begin, state.piece_length.begin() + span.end, 0);
+    for (int at = span.begin; at < span.end;) {
+        const int length = state.scratch.length[static_cast<std::size_t>(at - span.begin)];
+        state.piece_length[static_cast<std::size_t>(at)] = length;
+        state.piece_phrase[static_cast<std::size_t>(at)] =
+            length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
+        at += length;
+    }
+    state.stream_codes += codes - state.run_codes[static_cast<std::size_t>(run)];
+    state.run_codes[static_cast<std::size_t>(run)] = codes;
+    note_run_phrases(state, run);
+}
+
+// Parses again, under the kept phrases, the windows of run around the codes
+// of phrases no longer kept.
+void reparse_windows(SearchState& state, int run) {
+    const PhraseFilter filter{&state.kept, kNoPhrase};
+    int growth = 0;
+    for (const TextRun& window : dropped_windows(state, state.runs[static_cast<std::size_t>(run)])) {
+        growth -= codes_between(state, window.begin, window.end);
+        growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch);
+        std::fill(state.piece_length.begin() + window.begin, state.piece_length.begin() + window.end, 0);
+        for (int at = window.begin; at < window.end;) {
+            const int length = state.scratch.length[static_cast<std::size_t>(at - window.begin)];
+            state.piece_length[static_cast<std::size_t>(at)] = length;
+            state.piece_phrase[static_cast<std::size_t>(at)] =
+                length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
+            at += length;
+        }
+    }
+    state.stream_codes += growth;
+    state.run_codes[static_cast<std::size_t>(run)] += growth;
+    note_run_phrases(state, run);
+}
+
 }  // namespace
+
+int codes_between(const SearchState& state, int begin, int end) {
+    int codes = 0;
+    for (int at = begin; at < end; at += state.piece_length[static_cast<std::size_t>(at)]) ++codes;
+    return codes;
+}
+
+std::vector<TextRun> dropped_windows(const SearchState& state, const TextRun& span) {
+    std::vector<TextRun> windows;
+    int recent[kWindowCodes];  // starts of the last codes, a ring
+    int seen = 0;
+    for (int at = span.begin; at < span.end;) {
+        const int length = state.piece_length[static_cast<std::size_t>(at)];
+        const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
+        if (phrase != kNoPhrase && !state.kept[static_cast<std::size_t>(phrase)]) {
+            const int begin = seen < kWindowCodes ? span.begin : recent[seen % kWindowCodes];
+            int end = at + length;
+            for (int k = 0; k < kWindowCodes && end < span.end; ++k) {
+                end += state.piece_length[static_cast<std::size_t>(end)];
+            }
+            if (!windows.empty() && windows.back().end >= begin) {
+                windows.back().end = end;
+            } else {
+                windows.push_back({begin, end});
+            }
+        }
+        recent[seen % kWindowCodes] = at;
+        ++seen;
+        at += length;
+    }
+    return windows;
+}
 
 void tidy_runs_of(SearchState& state, int id) {
     std::vector<int>& runs = state.phrase_runs[static_cast<std::size_t>(id)];
@@ -90,7 +162,7 @@ void remove_phrases(SearchState& state, const std::vector<int>& ids) {
     }
     std::sort(runs.begin(), runs.end());
     runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
-    for (const int run : runs) reparse(state, run);
+    for (const int run : runs) reparse_windows(state, run);
 }
 
 int enter_phrase(SearchState& state, const std::string& text) {
@@ -118,6 +190,28 @@ void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept) {
     state.phrase_runs.assign(kept.size(), {});
     for (std::vector<int>& phrases : state.run_phrases) phrases.clear();
     for (std::size_t run = 0; run < state.runs.size(); ++run) reparse(state, static_cast<int>(run));
+}
+
+void keep_also(SearchState& state, const std::vector<std::string>& texts) {
+    std::vector<int> ids;
+    for (const std::string& text : texts) ids.push_back(enter_phrase(state, text));
+    refresh_splits(state);
+    std::vector<std::uint8_t> kept = state.kept;
+    for (const int id : ids) kept[static_cast<std::size_t>(id)] = 1;
+    keep_only(state, kept);
+}
+
+void restore_kept(SearchState& state, std::vector<std::uint8_t> kept) {
+    kept.resize(state.kept.size(), 0);
+    bool forgotten = false;
+    for (std::size_t id = 0; id < kept.size(); ++id) {
+        if (!kept[id] || in_trie(state, static_cast<int>(id))) continue;
+        add_phrase(state.trie, state.set.text[id], static_cast<int>(id));
+        forgotten = true;
+    }
+    if (!forgotten && kept == state.kept) return;
+    if (forgotten) refresh_splits(state);
+    keep_only(state, kept);
 }
 
 std::vector<int> kept_phrases(const SearchState& state) {

@@ -60,6 +60,13 @@ void forget_dropped_phrases(SearchState& state);
 // Keeps exactly the phrases marked in kept and parses every run again.
 void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept);
 
+// Keeps the phrases of texts too, entering the new ones, and parses again.
+void keep_also(SearchState& state, const std::vector<std::string>& texts);
+
+// Keeps exactly the phrases marked in kept (as it was earlier, perhaps
+// before the set grew), putting back in the trie those it forgot.
+void restore_kept(SearchState& state, std::vector<std::uint8_t> kept);
+
 // Pair-table bytes and codes of the parse: what the image's size depends on.
 inline long long search_size(const SearchState& state) { return 2LL * state.kept_count + state.stream_codes; }
 
@@ -67,7 +74,19 @@ inline long long search_size(const SearchState& state) { return 2LL * state.kept
 // the phrases of without are gone.
 bool has_split_without(const SearchState& state, int parent, const std::vector<int>& without);
 
-// Drops kept phrases and re-parses the runs that used them.
+// Codes kept in a window on each side of a use of a dropped phrase.
+inline constexpr int kWindowCodes = 2;
+
+// Codes of the current parse in text[begin, end), which start and end at code boundaries.
+int codes_between(const SearchState& state, int begin, int end);
+
+// The stretches of span to parse again when the phrases that are no longer
+// kept go: from a few codes before each of their uses to a few after it,
+// stretches that meet joined.
+std::vector<TextRun> dropped_windows(const SearchState& state, const TextRun& span);
+
+// Drops kept phrases and re-parses the windows around their uses: the
+// parse stays close to optimal (keep_only makes it optimal again).
 void remove_phrases(SearchState& state, const std::vector<int>& ids);
 
 // The phrase ids of the kept phrases, in increasing order.

@@ -189,7 +189,7 @@ TEST(CommandLine, LongestDefaultOutputNameFits) {
 
 TEST(CommandLine, LongestDefaultOutputNameWithTheExtraExtensionFits) {
     // 247 + ".vdl" equals the source, so ".vdl" is added once more: 255.
-    const std::string source = std::string(247, 's') + ".vdl";
+    const std::string source = std::string(247, 's').append(".vdl");
     const ParsedCommandLine parsed({source, "-z80"});
     ASSERT_EQ(parsed.result, 0) << parsed.err;
     EXPECT_EQ(std::string(parsed.job->output_path), source + ".vdl");

@@ -169,4 +169,8 @@ std::string read_file(const std::string& path) {
 
 bool file_exists(const std::string& path) { return std::filesystem::exists(path); }
 
+std::string read_sample(const char* name) {
+    return read_file(std::string(VENDREL_SOURCE_DIR "/samples/").append(name));
+}
+
 }  // namespace vendrel::test

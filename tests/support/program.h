@@ -62,6 +62,8 @@ private:
 };
 
 std::string read_file(const std::string& path);
+// A file of the bundled samples/ folder, by name.
+std::string read_sample(const char* name);
 bool file_exists(const std::string& path);
 
 }  // namespace vendrel::test

@@ -14,6 +14,7 @@
 #include "support/example_image.h"
 #include "pack/pack_text.h"
 #include "support/job_fixture.h"
+#include "support/program.h"
 #include "support/text_generator.h"
 #include "tape/ptp_file.h"
 #include "tape/tap_file.h"
@@ -88,11 +89,6 @@ Recognised recognise(const Bytes& file) {
     LoadedJob first(file);
     LoadedJob second(file);
     return {recognise_i8080_image(*first) == 1, recognise_z80_image(*second) == 1};
-}
-
-std::string read_sample(const char* name) {
-    std::ifstream in(std::string(VENDREL_SOURCE_DIR) + "/samples/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Every image this program composes is recognised by its own routine only,
@@ -235,7 +231,7 @@ TEST(Recognise, RefusesTapePtpAndPlainText) {
         EXPECT_FALSE(result.z80 || result.i8080) << (tap ? "TAP" : "PTP");
     }
 
-    const std::string text = read_sample("adventure.txt");
+    const std::string text = test::read_sample("adventure.txt");
     const Recognised text_result = recognise(Bytes(text.begin(), text.end()));
     EXPECT_FALSE(text_result.z80 || text_result.i8080);
     EXPECT_FALSE(recognise(Bytes{}).z80 || recognise(Bytes{}).i8080);

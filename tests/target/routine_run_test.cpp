@@ -19,6 +19,7 @@
 #include "pack/pack_text.h"
 #include "support/emulator.h"
 #include "support/job_fixture.h"
+#include "support/program.h"
 #include "support/text_generator.h"
 #include "target/packed_image.h"
 
@@ -148,11 +149,6 @@ std::vector<RunCase> all_run_cases() {
     return cases;
 }
 
-std::string read_sample(const char* name) {
-    std::ifstream in(std::string(VENDREL_SOURCE_DIR) + "/samples/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 class EveryRecordRuns : public testing::TestWithParam<RunCase> {};
 
 TEST_P(EveryRecordRuns, OnGeneratedTexts) {
@@ -181,7 +177,7 @@ TEST_P(EveryRecordRuns, OnGeneratedTexts) {
 TEST_P(EveryRecordRuns, OnRealTexts) {
     const RunCase& c = GetParam();
     for (const char* name : {"adventure.txt", "czech.txt"}) {
-        const std::string text = read_sample(name);
+        const std::string text = test::read_sample(name);
         ASSERT_FALSE(text.empty()) << name;
         SCOPED_TRACE(name);
         const RunTotals totals = run_every_record(text, c.z80, c.oa, c.placement, 0x55);
@@ -246,7 +242,7 @@ TEST(RecordNotFound, PastTheLastRecordReadsBeyondTheImage) {
 // alone, whose separator is the stream's first byte, so nearly all of it
 // is expansion.
 TEST(RoutineCost, TStatesPerPrintedCharacter) {
-    const std::string text = read_sample("adventure.txt");
+    const std::string text = test::read_sample("adventure.txt");
     const Placement& placement = kPlacements[2];
     for (const bool z80 : {true, false}) {
         const RunTotals totals = run_every_record(text, z80, false, placement, 0x55);

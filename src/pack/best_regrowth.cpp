@@ -1,0 +1,60 @@
+// Regrowth rounds. The parse becomes a stream of symbols (characters, and
+// the char_count + id of phrases), runs separated by 0, and pair
+// replacement makes new phrases from it as it did from the text.
+#include "pack/best_regrowth.h"
+
+#include <string>
+#include <vector>
+
+#include "pack/best_candidates.h"
+#include "pack/best_improvement.h"
+#include "pack/best_nesting.h"
+#include "pack/best_pruning.h"
+
+namespace vendrel {
+
+namespace {
+
+constexpr int kMostReplacementPhrases = 6000;
+constexpr int kImprovementRounds = 8;
+
+// The parse as symbols, and the characters of every symbol.
+void parse_symbols(const SearchState& state, std::vector<int>& symbols, std::vector<std::string>& texts) {
+    const int n = state.set.char_count;
+    texts.clear();
+    for (int i = 0; i < n; ++i) texts.emplace_back(1, static_cast<char>(i));
+    texts.insert(texts.end(), state.set.text.begin(), state.set.text.end());
+    symbols.clear();
+    for (const TextRun& run : state.runs) {
+        for (int at = run.begin; at < run.end; at += state.piece_length[static_cast<std::size_t>(at)]) {
+            const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
+            symbols.push_back(phrase == kNoPhrase ? state.text[at] : n + phrase);
+        }
+        symbols.push_back(0);
+    }
+}
+
+}  // namespace
+
+void regrow_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
+    std::vector<std::uint8_t> best_kept = state.kept;
+    long long best_size = search_size(state);
+    std::vector<int> symbols;
+    std::vector<std::string> texts;
+    for (int round = 0; round < rounds; ++round) {
+        parse_symbols(state, symbols, texts);
+        const std::vector<std::string> grown = replacement_phrases(symbols, texts, kMostReplacementPhrases);
+        if (grown.empty()) break;
+        keep_also(state, grown);
+        prune_phrases(state, max_phrases);
+        forget_dropped_phrases(state);
+        improve_phrases(state, max_phrases, max_nesting, kImprovementRounds);
+        if (state.kept_count > max_phrases) break;
+        if (search_size(state) >= best_size) break;
+        best_size = search_size(state);
+        best_kept = state.kept;
+    }
+    restore_kept(state, best_kept);
+}
+
+}  // namespace vendrel
