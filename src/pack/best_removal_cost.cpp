@@ -7,21 +7,6 @@
 
 namespace vendrel {
 
-namespace {
-
-// The growth of one run's parse with the group's phrases (no longer kept) gone.
-int run_growth(SearchState& state, const TextRun& span) {
-    const PhraseFilter filter{&state.kept, kNoPhrase};
-    int growth = 0;
-    for (const TextRun& window : dropped_windows(state, span)) {
-        growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch) -
-                  codes_between(state, window.begin, window.end);
-    }
-    return growth;
-}
-
-}  // namespace
-
 std::vector<int> removal_group(const SearchState& state, int id) {
     std::vector<int> group{id};
     for (bool grown = true; grown;) {
@@ -43,17 +28,14 @@ std::vector<int> removal_group(const SearchState& state, int id) {
 }
 
 int removal_growth(SearchState& state, const std::vector<int>& group) {
-    std::vector<int> runs;
-    for (const int id : group) {
-        tidy_runs_of(state, id);
-        const std::vector<int>& used_by = state.phrase_runs[static_cast<std::size_t>(id)];
-        runs.insert(runs.end(), used_by.begin(), used_by.end());
-        state.kept[static_cast<std::size_t>(id)] = 0;
-    }
-    std::sort(runs.begin(), runs.end());
-    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
+    const std::vector<TextRun> windows = removal_windows(state, group);
+    for (const int id : group) state.kept[static_cast<std::size_t>(id)] = 0;
+    const PhraseFilter filter{&state.kept, kNoPhrase};
     int growth = 0;
-    for (const int run : runs) growth += run_growth(state, state.runs[static_cast<std::size_t>(run)]);
+    for (const TextRun& window : windows) {
+        growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch) -
+                  codes_between(state, window.begin, window.end);
+    }
     for (const int id : group) state.kept[static_cast<std::size_t>(id)] = 1;
     return growth;
 }

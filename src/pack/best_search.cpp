@@ -23,7 +23,7 @@ constexpr int kCodeCount = 256;
 // Bounds the candidate phrases made by pair replacement, and with them the work.
 constexpr int kMostReplacementPhrases = 6000;
 // Rounds of regrowth, each with its own improvement rounds.
-constexpr int kRegrowthRounds = 1;
+constexpr int kRegrowthRounds = 3;
 // How much deeper than the default packer's the unpack routine may recurse
 // (each level takes 4 more bytes of stack on the target).
 constexpr int kExtraNesting = 1;

@@ -1,5 +1,5 @@
-// Bookkeeping of the phrase search: run parses, and which runs use which
-// phrase.
+// Bookkeeping of the phrase search: run parses, and where each phrase is
+// used.
 #include "pack/best_search_state.h"
 
 #include <algorithm>
@@ -8,11 +8,6 @@
 namespace vendrel {
 
 namespace {
-
-bool uses(const SearchState& state, int run, int id) {
-    const std::vector<int>& phrases = state.run_phrases[static_cast<std::size_t>(run)];
-    return std::binary_search(phrases.begin(), phrases.end(), id);
-}
 
 bool is_kept_symbol(const SearchState& state, int symbol) {
     return symbol < state.set.char_count || state.kept[static_cast<std::size_t>(symbol - state.set.char_count)];
@@ -27,20 +22,9 @@ bool in_trie(const SearchState& state, int id) {
     return trie_phrase(state.trie, node) == id;
 }
 
-// Brings the run's list of phrases, and the runs of each, up to date.
-void note_run_phrases(SearchState& state, int run) {
-    const TextRun& span = state.runs[static_cast<std::size_t>(run)];
-    state.used.clear();
-    for (int at = span.begin; at < span.end; at += state.piece_length[static_cast<std::size_t>(at)]) {
-        const int id = state.piece_phrase[static_cast<std::size_t>(at)];
-        if (id != kNoPhrase) state.used.push_back(id);
-    }
-    std::sort(state.used.begin(), state.used.end());
-    state.used.erase(std::unique(state.used.begin(), state.used.end()), state.used.end());
-    for (const int id : state.used) {
-        if (!uses(state, run, id)) state.phrase_runs[static_cast<std::size_t>(id)].push_back(run);
-    }
-    state.run_phrases[static_cast<std::size_t>(run)].swap(state.used);
+// Notes the phrase of the code at at among its uses.
+void note_use(SearchState& state, int at) {
+    state.phrase_uses[static_cast<std::size_t>(state.piece_phrase[static_cast<std::size_t>(at)])].push_back(at);
 }
 
 // Parses run under the kept phrases and brings its entries up to date.
@@ -54,33 +38,46 @@ void reparse(SearchState& state, int run) {
         state.piece_length[static_cast<std::size_t>(at)] = length;
         state.piece_phrase[static_cast<std::size_t>(at)] =
             length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
+        if (length > 1) note_use(state, at);
         at += length;
     }
     state.stream_codes += codes - state.run_codes[static_cast<std::size_t>(run)];
     state.run_codes[static_cast<std::size_t>(run)] = codes;
-    note_run_phrases(state, run);
 }
 
-// Parses again, under the kept phrases, the windows of run around the codes
-// of phrases no longer kept.
-void reparse_windows(SearchState& state, int run) {
+// The start of the code kWindowCodes codes before the one at at, or its run's
+// start.
+int window_begin(const SearchState& state, const TextRun& span, int at) {
+    for (int k = 0; k < kWindowCodes && at > span.begin; ++k) {
+        --at;
+        while (at > span.begin && state.piece_length[static_cast<std::size_t>(at)] == 0) --at;
+    }
+    return at;
+}
+
+// The end of the code kWindowCodes codes after the one at at, or its run's end.
+int window_end(const SearchState& state, const TextRun& span, int at) {
+    int end = at + state.piece_length[static_cast<std::size_t>(at)];
+    for (int k = 0; k < kWindowCodes && end < span.end; ++k) end += state.piece_length[static_cast<std::size_t>(end)];
+    return end;
+}
+
+// Parses window again under the kept phrases.
+void reparse_window(SearchState& state, const TextRun& window) {
     const PhraseFilter filter{&state.kept, kNoPhrase};
-    int growth = 0;
-    for (const TextRun& window : dropped_windows(state, state.runs[static_cast<std::size_t>(run)])) {
-        growth -= codes_between(state, window.begin, window.end);
-        growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch);
-        std::fill(state.piece_length.begin() + window.begin, state.piece_length.begin() + window.end, 0);
-        for (int at = window.begin; at < window.end;) {
-            const int length = state.scratch.length[static_cast<std::size_t>(at - window.begin)];
-            state.piece_length[static_cast<std::size_t>(at)] = length;
-            state.piece_phrase[static_cast<std::size_t>(at)] =
-                length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
-            at += length;
-        }
+    int growth = -codes_between(state, window.begin, window.end);
+    growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch);
+    std::fill(state.piece_length.begin() + window.begin, state.piece_length.begin() + window.end, 0);
+    for (int at = window.begin; at < window.end;) {
+        const int length = state.scratch.length[static_cast<std::size_t>(at - window.begin)];
+        state.piece_length[static_cast<std::size_t>(at)] = length;
+        state.piece_phrase[static_cast<std::size_t>(at)] =
+            length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
+        if (length > 1) note_use(state, at);
+        at += length;
     }
     state.stream_codes += growth;
-    state.run_codes[static_cast<std::size_t>(run)] += growth;
-    note_run_phrases(state, run);
+    state.run_codes[static_cast<std::size_t>(state.run_of[static_cast<std::size_t>(window.begin)])] += growth;
 }
 
 }  // namespace
@@ -91,37 +88,41 @@ int codes_between(const SearchState& state, int begin, int end) {
     return codes;
 }
 
-std::vector<TextRun> dropped_windows(const SearchState& state, const TextRun& span) {
-    std::vector<TextRun> windows;
-    int recent[kWindowCodes];  // starts of the last codes, a ring
-    int seen = 0;
-    for (int at = span.begin; at < span.end;) {
-        const int length = state.piece_length[static_cast<std::size_t>(at)];
-        const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
-        if (phrase != kNoPhrase && !state.kept[static_cast<std::size_t>(phrase)]) {
-            const int begin = seen < kWindowCodes ? span.begin : recent[seen % kWindowCodes];
-            int end = at + length;
-            for (int k = 0; k < kWindowCodes && end < span.end; ++k) {
-                end += state.piece_length[static_cast<std::size_t>(end)];
-            }
-            if (!windows.empty() && windows.back().end >= begin) {
-                windows.back().end = end;
-            } else {
-                windows.push_back({begin, end});
-            }
-        }
-        recent[seen % kWindowCodes] = at;
-        ++seen;
-        at += length;
-    }
-    return windows;
+void tidy_uses_of(SearchState& state, int id) {
+    std::vector<int>& uses = state.phrase_uses[static_cast<std::size_t>(id)];
+    std::sort(uses.begin(), uses.end());
+    uses.erase(std::unique(uses.begin(), uses.end()), uses.end());
+    uses.erase(std::remove_if(uses.begin(), uses.end(),
+                              [&](int at) {
+                                  return state.piece_length[static_cast<std::size_t>(at)] == 0 ||
+                                         state.piece_phrase[static_cast<std::size_t>(at)] != id;
+                              }),
+               uses.end());
 }
 
-void tidy_runs_of(SearchState& state, int id) {
-    std::vector<int>& runs = state.phrase_runs[static_cast<std::size_t>(id)];
-    std::sort(runs.begin(), runs.end());
-    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
-    runs.erase(std::remove_if(runs.begin(), runs.end(), [&](int run) { return !uses(state, run, id); }), runs.end());
+std::vector<TextRun> removal_windows(SearchState& state, const std::vector<int>& ids) {
+    std::vector<int> uses;
+    for (const int id : ids) {
+        tidy_uses_of(state, id);
+        const std::vector<int>& of_id = state.phrase_uses[static_cast<std::size_t>(id)];
+        uses.insert(uses.end(), of_id.begin(), of_id.end());
+    }
+    if (ids.size() > 1) std::sort(uses.begin(), uses.end());
+    std::vector<TextRun> windows;
+    int last_run = -1;
+    for (const int at : uses) {
+        const int run = state.run_of[static_cast<std::size_t>(at)];
+        const TextRun& span = state.runs[static_cast<std::size_t>(run)];
+        const int begin = window_begin(state, span, at);
+        const int end = window_end(state, span, at);
+        if (run == last_run && windows.back().end >= begin) {
+            windows.back().end = end;
+        } else {
+            windows.push_back({begin, end});
+        }
+        last_run = run;
+    }
+    return windows;
 }
 
 void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs) {
@@ -132,8 +133,12 @@ void start_search(SearchState& state, const std::uint8_t* text, int length, Phra
     state.trie = trie_of(state.set);
     find_splits(state.set, state.trie);
     state.runs = std::move(runs);
+    state.run_of.assign(static_cast<std::size_t>(length), -1);
+    for (std::size_t run = 0; run < state.runs.size(); ++run) {
+        std::fill(state.run_of.begin() + state.runs[run].begin, state.run_of.begin() + state.runs[run].end,
+                  static_cast<int>(run));
+    }
     state.run_codes.assign(state.runs.size(), 0);
-    state.run_phrases.assign(state.runs.size(), {});
     state.stream_codes = 0;
     keep_only(state, std::vector<std::uint8_t>(state.set.text.size(), 1));
 }
@@ -151,18 +156,13 @@ bool has_split_without(const SearchState& state, int parent, const std::vector<i
 }
 
 void remove_phrases(SearchState& state, const std::vector<int>& ids) {
-    std::vector<int> runs;
+    const std::vector<TextRun> windows = removal_windows(state, ids);
     for (const int id : ids) {
-        tidy_runs_of(state, id);
-        std::vector<int>& used_by = state.phrase_runs[static_cast<std::size_t>(id)];
-        runs.insert(runs.end(), used_by.begin(), used_by.end());
-        used_by.clear();
+        state.phrase_uses[static_cast<std::size_t>(id)].clear();
         state.kept[static_cast<std::size_t>(id)] = 0;
         --state.kept_count;
     }
-    std::sort(runs.begin(), runs.end());
-    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
-    for (const int run : runs) reparse_windows(state, run);
+    for (const TextRun& window : windows) reparse_window(state, window);
 }
 
 int enter_phrase(SearchState& state, const std::string& text) {
@@ -171,7 +171,7 @@ int enter_phrase(SearchState& state, const std::string& text) {
     add_phrase(state.trie, text, id);
     if (state.set.text.size() > before) {
         state.kept.push_back(0);
-        state.phrase_runs.emplace_back();
+        state.phrase_uses.emplace_back();
     }
     return id;
 }
@@ -187,8 +187,7 @@ void forget_dropped_phrases(SearchState& state) {
 void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept) {
     state.kept = kept;
     state.kept_count = static_cast<int>(std::count(kept.begin(), kept.end(), 1));
-    state.phrase_runs.assign(kept.size(), {});
-    for (std::vector<int>& phrases : state.run_phrases) phrases.clear();
+    state.phrase_uses.assign(kept.size(), {});
     for (std::size_t run = 0; run < state.runs.size(); ++run) reparse(state, static_cast<int>(run));
 }
 

@@ -27,8 +27,9 @@ struct SearchState {
     int kept_count = 0;
     std::vector<TextRun> runs;
     std::vector<int> run_codes;                 // codes of each run's parse
-    std::vector<std::vector<int>> run_phrases;  // phrase ids of each run's parse, sorted, once each
-    std::vector<std::vector<int>> phrase_runs;  // per phrase: runs whose parse may use it (may be stale)
+    std::vector<std::vector<int>> phrase_uses;  // per phrase: positions where the
+                                                // parse may use it (may be stale)
+    std::vector<int> run_of;                    // per text position: its run, or -1 between runs
     long long stream_codes = 0;                 // sum of run_codes
     // The parse of every run, by text position: the length of the code that
     // starts there (0 inside a code), and its phrase id (kNoPhrase for a
@@ -36,14 +37,14 @@ struct SearchState {
     std::vector<int> piece_length;
     std::vector<int> piece_phrase;
     ParseScratch scratch;
-    std::vector<int> used;
 };
 
 // Keeps every phrase of set and parses every run.
 void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs);
 
-// Leaves in phrase_runs[id] exactly the runs whose parse uses id.
-void tidy_runs_of(SearchState& state, int id);
+// Leaves in phrase_uses[id] exactly the positions where the parse uses id,
+// in increasing order.
+void tidy_uses_of(SearchState& state, int id);
 
 // The id of a phrase, entered into the set and the trie (not kept) when
 // new; refresh_splits must follow before the set is used again.
@@ -77,13 +78,14 @@ bool has_split_without(const SearchState& state, int parent, const std::vector<i
 // Codes kept in a window on each side of a use of a dropped phrase.
 inline constexpr int kWindowCodes = 2;
 
-// Codes of the current parse in text[begin, end), which start and end at code boundaries.
+// Codes of the current parse in text[begin, end), which start and end at code
+// boundaries.
 int codes_between(const SearchState& state, int begin, int end);
 
-// The stretches of span to parse again when the phrases that are no longer
-// kept go: from a few codes before each of their uses to a few after it,
-// stretches that meet joined.
-std::vector<TextRun> dropped_windows(const SearchState& state, const TextRun& span);
+// The stretches to parse again when the phrases of ids go: from a few
+// codes before each of their uses to a few after it, stretches of one run
+// that meet joined; in text order.
+std::vector<TextRun> removal_windows(SearchState& state, const std::vector<int>& ids);
 
 // Drops kept phrases and re-parses the windows around their uses: the
 // parse stays close to optimal (keep_only makes it optimal again).

@@ -91,6 +91,8 @@ TEST(BestRemoval, OnlyTheWindowsAroundDroppedPhrasesAreParsedAgain) {
         {"|abeabe|", {"ab", "be"}, {0}, 4, 4, {{1, 7}}},
         {"|abeabe|", {"ab", "be"}, {1}, 4, 4, {}},
         {"|abeabe|", {"ab", "be"}, {0, 1}, 4, 6, {{1, 7}}},
+        // Uses of a group's phrases in text order, whichever phrase they are.
+        {"|abgggggcdgggggab|", {"ab", "cd"}, {0, 1}, 13, 16, {{1, 5}, {6, 12}, {13, 17}}},
     };
     for (const RemovalCase& removal : cases) {
         SCOPED_TRACE(removal.text);
@@ -98,14 +100,12 @@ TEST(BestRemoval, OnlyTheWindowsAroundDroppedPhrasesAreParsedAgain) {
         SearchState state = state_of(text, removal.phrases);
         EXPECT_EQ(state.stream_codes, removal.codes_before);
 
-        for (const int id : removal.removed) state.kept[static_cast<std::size_t>(id)] = 0;
-        const std::vector<TextRun> windows = dropped_windows(state, state.runs[0]);
+        const std::vector<TextRun> windows = removal_windows(state, removal.removed);
         ASSERT_EQ(windows.size(), removal.windows.size());
         for (std::size_t k = 0; k < windows.size(); ++k) {
             EXPECT_EQ(windows[k].begin, removal.windows[k].begin);
             EXPECT_EQ(windows[k].end, removal.windows[k].end);
         }
-        for (const int id : removal.removed) state.kept[static_cast<std::size_t>(id)] = 1;
 
         remove_phrases(state, removal.removed);
         EXPECT_EQ(state.stream_codes, removal.codes_after);
