@@ -18,6 +18,7 @@
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
 #include "support/emulator.h"
+#include "support/text_generator.h"
 #include "target/packed_image.h"
 
 namespace vendrel {
@@ -98,19 +99,6 @@ Figures measure(Job& job, const PhraseImage& image, const std::vector<std::strin
     return figures;
 }
 
-// The pieces after each separator: piece k - 1 is record k.
-std::vector<std::string> pieces_after_separators(const std::string& text) {
-    std::vector<std::string> pieces;
-    for (const char ch : text) {
-        if (ch == text[0]) {
-            pieces.emplace_back();
-        } else {
-            pieces.back().push_back(ch);
-        }
-    }
-    return pieces;
-}
-
 }  // namespace
 }  // namespace vendrel
 
@@ -137,7 +125,7 @@ int main(int argc, char** argv) {
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         if (!found) best = greedy;
 
-        const std::vector<std::string> records = pieces_after_separators(text);
+        const std::vector<std::string> records = test::pieces_after_separators(text);
         const Figures before = measure(*greedy_job, greedy, records);
         const Figures after = measure(*greedy_job, best, records);
         if (!before.prints_every_record || !after.prints_every_record) {

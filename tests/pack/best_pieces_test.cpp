@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "pack/best_search_fixture.h"
 #include "pack/best_candidates.h"
 #include "pack/best_nesting.h"
 #include "pack/best_numbering.h"
@@ -18,20 +19,9 @@
 namespace vendrel {
 namespace {
 
-// Texts are written with letters: 'a' is code 1, 'b' code 2, and so on;
-// '|' is the separator, code 0.
-std::vector<std::uint8_t> codes_of(const std::string& letters) {
-    std::vector<std::uint8_t> codes;
-    for (const char ch : letters) codes.push_back(ch == '|' ? 0 : static_cast<std::uint8_t>(ch - 'a' + 1));
-    return codes;
-}
-
-std::string phrase_of(const std::string& letters) {
-    const std::vector<std::uint8_t> codes = codes_of(letters);
-    return std::string(codes.begin(), codes.end());
-}
-
-constexpr int kAlphabet = 8;  // '|' and a to g
+using test::codes_of;
+using test::kAlphabet;
+using test::phrase_of;
 
 struct ParseCase {
     const char* text;

@@ -8,25 +8,16 @@
 #include <utility>
 #include <vector>
 
+#include "pack/best_search_fixture.h"
 #include "pack/best_candidates.h"
 #include "pack/best_search_state.h"
 
 namespace vendrel {
 namespace {
 
-// Letters as in the other tests of the search: 'a' is code 1, '|' code 0.
-std::vector<std::uint8_t> codes_of(const std::string& letters) {
-    std::vector<std::uint8_t> codes;
-    for (const char ch : letters) codes.push_back(ch == '|' ? 0 : static_cast<std::uint8_t>(ch - 'a' + 1));
-    return codes;
-}
-
-std::string phrase_of(const std::string& letters) {
-    const std::vector<std::uint8_t> codes = codes_of(letters);
-    return std::string(codes.begin(), codes.end());
-}
-
-constexpr int kAlphabet = 8;  // '|' and a to g
+using test::codes_of;
+using test::kAlphabet;
+using test::phrase_of;
 
 struct StreamReplacementCase {
     const char* name;

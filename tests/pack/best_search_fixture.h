@@ -99,17 +99,19 @@ inline bool search(const Packed& packed, PhraseImage& best) {
                              packed.greedy, best);
 }
 
-// The pieces after each separator: piece k - 1 is record k.
-inline std::vector<std::string> records_of(const std::string& text) {
-    std::vector<std::string> pieces;
-    for (const char ch : text) {
-        if (ch == text[0]) {
-            pieces.emplace_back();
-        } else {
-            pieces.back().push_back(ch);
-        }
-    }
-    return pieces;
+// Texts written with letters: 'a' is code 1, 'b' code 2, and so on; '|' is
+// the separator, code 0.
+inline std::vector<std::uint8_t> codes_of(const std::string& letters) {
+    std::vector<std::uint8_t> codes;
+    for (const char ch : letters) codes.push_back(ch == '|' ? 0 : static_cast<std::uint8_t>(ch - 'a' + 1));
+    return codes;
 }
+
+inline std::string phrase_of(const std::string& letters) {
+    const std::vector<std::uint8_t> codes = codes_of(letters);
+    return std::string(codes.begin(), codes.end());
+}
+
+inline constexpr int kAlphabet = 8;  // '|' and a to g
 
 }  // namespace vendrel::test

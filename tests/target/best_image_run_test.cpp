@@ -61,7 +61,7 @@ TEST_P(BestImageRun, PrintsEveryRecordWithAtMostOneMoreLevelOfStack) {
     JobHandle job = make_job();
     load_text(*job, text);
     ASSERT_EQ(pack_text(*job), 0);
-    const std::vector<std::string> records = records_of(text);
+    const std::vector<std::string> records = pieces_after_separators(text);
     const int best_stack = run_every_record(compose(*job, best), records);
     const int default_stack = run_every_record(compose(*job, packed.greedy), records);
     EXPECT_LE(best_stack, default_stack + 4);
