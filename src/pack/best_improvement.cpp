@@ -59,8 +59,7 @@ std::vector<std::string> frequent_neighbours(const SearchState& state) {
 
 void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
     limit_nesting(state, max_nesting);
-    std::vector<std::uint8_t> best_kept = state.kept;
-    long long best_size = search_size(state);
+    SmallestKept smallest = smallest_so_far(state);
     const long long budget = state.scratch.steps + kWorkPerRound * rounds;
     for (int round = 0; round < rounds && state.scratch.steps < budget; ++round) {
         const std::vector<std::string> texts = frequent_neighbours(state);
@@ -68,12 +67,9 @@ void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int r
         keep_also(state, texts);
         prune_phrases(state, max_phrases);
         limit_nesting(state, max_nesting);
-        if (state.kept_count > max_phrases) break;
-        if (search_size(state) >= best_size) break;
-        best_size = search_size(state);
-        best_kept = state.kept;
+        if (!take_if_smaller(state, max_phrases, smallest)) break;
     }
-    restore_kept(state, best_kept);
+    restore_kept(state, smallest.kept);
 }
 
 }  // namespace vendrel

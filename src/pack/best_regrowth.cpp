@@ -37,8 +37,7 @@ void parse_symbols(const SearchState& state, std::vector<int>& symbols, std::vec
 }  // namespace
 
 void regrow_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
-    std::vector<std::uint8_t> best_kept = state.kept;
-    long long best_size = search_size(state);
+    SmallestKept smallest = smallest_so_far(state);
     std::vector<int> symbols;
     std::vector<std::string> texts;
     for (int round = 0; round < rounds; ++round) {
@@ -49,12 +48,9 @@ void regrow_phrases(SearchState& state, int max_phrases, int max_nesting, int ro
         prune_phrases(state, max_phrases);
         forget_dropped_phrases(state);
         improve_phrases(state, max_phrases, max_nesting, kImprovementRounds);
-        if (state.kept_count > max_phrases) break;
-        if (search_size(state) >= best_size) break;
-        best_size = search_size(state);
-        best_kept = state.kept;
+        if (!take_if_smaller(state, max_phrases, smallest)) break;
     }
-    restore_kept(state, best_kept);
+    restore_kept(state, smallest.kept);
 }
 
 }  // namespace vendrel

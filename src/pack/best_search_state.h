@@ -71,6 +71,22 @@ void restore_kept(SearchState& state, std::vector<std::uint8_t> kept);
 // Pair-table bytes and codes of the parse: what the image's size depends on.
 inline long long search_size(const SearchState& state) { return 2LL * state.kept_count + state.stream_codes; }
 
+// The smallest set of kept phrases a search loop has seen, and its size.
+struct SmallestKept {
+    std::vector<std::uint8_t> kept;
+    long long size;
+};
+
+inline SmallestKept smallest_so_far(const SearchState& state) { return {state.kept, search_size(state)}; }
+
+// Takes the state's set as the smallest when it has at most max_phrases
+// phrases and is smaller; false when it is not, which ends a search loop.
+inline bool take_if_smaller(const SearchState& state, int max_phrases, SmallestKept& smallest) {
+    if (state.kept_count > max_phrases || search_size(state) >= smallest.size) return false;
+    smallest = smallest_so_far(state);
+    return true;
+}
+
 // Whether kept phrase parent can still be split into two kept symbols when
 // the phrases of without are gone.
 bool has_split_without(const SearchState& state, int parent, const std::vector<int>& without);
