@@ -77,6 +77,14 @@ Plan replace(const ScratchDir& dir, const std::string& image, std::vector<std::s
     return plan;
 }
 
+// An append to the precious file: it ends up holding its old bytes and
+// the image.
+Plan append(const ScratchDir& dir, const std::string& image) {
+    Plan plan = replace(dir, image, {"-append"});
+    plan.new_bytes = kPrecious + image;
+    return plan;
+}
+
 Plan refused_as_input(const std::string& source, const std::string& output, std::vector<std::string> extra = {}) {
     Plan plan;
     plan.args = {source, "-z80", "-o", output};
@@ -115,8 +123,7 @@ const FaultCase kFaultCases[] = {
      }},
     {"AppendBeyondTheFileSizeLimit",
      [](const ScratchDir& dir, const std::string& image) {
-         Plan plan = replace(dir, image, {"-append"});
-         plan.new_bytes = kPrecious + image;
+         Plan plan = append(dir, image);
          plan.options.file_size_limit = static_cast<long long>(kPrecious.size()) + 40;
          return write_fails(plan);
      }},
@@ -130,8 +137,7 @@ const FaultCase kFaultCases[] = {
      }},
     {"AppendWithinTheFileSizeLimit",
      [](const ScratchDir& dir, const std::string& image) {
-         Plan plan = replace(dir, image, {"-append"});
-         plan.new_bytes = kPrecious + image;
+         Plan plan = append(dir, image);
          plan.options.file_size_limit = static_cast<long long>(plan.new_bytes.size());
          return plan;
      }},
