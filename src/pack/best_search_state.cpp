@@ -27,20 +27,25 @@ void note_use(SearchState& state, int at) {
     state.phrase_uses[static_cast<std::size_t>(state.piece_phrase[static_cast<std::size_t>(at)])].push_back(at);
 }
 
-// Parses run under the kept phrases and brings its entries up to date.
-void reparse(SearchState& state, int run) {
-    const TextRun& span = state.runs[static_cast<std::size_t>(run)];
-    const PhraseFilter filter{&state.kept, kNoPhrase};
-    const int codes = parse_run(state.trie, filter, state.text, span.begin, span.end, state.scratch);
-    std::fill(state.piece_length.begin() + span.begin, state.piece_length.begin() + span.end, 0);
-    for (int at = span.begin; at < span.end;) {
-        const int length = state.scratch.length[static_cast<std::size_t>(at - span.begin)];
+// Records the parse in the scratch space as the pieces of text begin..end.
+void store_parse(SearchState& state, int begin, int end) {
+    std::fill(state.piece_length.begin() + begin, state.piece_length.begin() + end, 0);
+    for (int at = begin; at < end;) {
+        const int length = state.scratch.length[static_cast<std::size_t>(at - begin)];
         state.piece_length[static_cast<std::size_t>(at)] = length;
         state.piece_phrase[static_cast<std::size_t>(at)] =
             length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
         if (length > 1) note_use(state, at);
         at += length;
     }
+}
+
+// Parses run under the kept phrases and brings its entries up to date.
+void reparse(SearchState& state, int run) {
+    const TextRun& span = state.runs[static_cast<std::size_t>(run)];
+    const PhraseFilter filter{&state.kept, kNoPhrase};
+    const int codes = parse_run(state.trie, filter, state.text, span.begin, span.end, state.scratch);
+    store_parse(state, span.begin, span.end);
     state.stream_codes += codes - state.run_codes[static_cast<std::size_t>(run)];
     state.run_codes[static_cast<std::size_t>(run)] = codes;
 }
@@ -67,15 +72,7 @@ void reparse_window(SearchState& state, const TextRun& window) {
     const PhraseFilter filter{&state.kept, kNoPhrase};
     int growth = -codes_between(state, window.begin, window.end);
     growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch);
-    std::fill(state.piece_length.begin() + window.begin, state.piece_length.begin() + window.end, 0);
-    for (int at = window.begin; at < window.end;) {
-        const int length = state.scratch.length[static_cast<std::size_t>(at - window.begin)];
-        state.piece_length[static_cast<std::size_t>(at)] = length;
-        state.piece_phrase[static_cast<std::size_t>(at)] =
-            length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
-        if (length > 1) note_use(state, at);
-        at += length;
-    }
+    store_parse(state, window.begin, window.end);
     state.stream_codes += growth;
     state.run_codes[static_cast<std::size_t>(state.run_of[static_cast<std::size_t>(window.begin)])] += growth;
 }
