@@ -15,6 +15,7 @@
 // is asked for) composed, recognised by its own routine only, and its
 // records extracted into the image buffer. They must be the prepared text's
 // records, each with the CR that extraction adds, and the closing line.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -140,8 +141,11 @@ void check_packed(const Job& job, const std::string& prepared) {
     VENDREL_FUZZ_CHECK(job.source_length == static_cast<int>(prepared.size()));
     VENDREL_FUZZ_CHECK(job.packed_length >= 0 && job.packed_length <= job.source_length);
     VENDREL_FUZZ_CHECK(job.char_count == static_cast<int>(std::set<char>(prepared.begin(), prepared.end()).size()));
-    VENDREL_FUZZ_CHECK(job.next_code >= job.char_count && job.next_code <= 256);
-    VENDREL_FUZZ_CHECK(job.symbol_table_size == job.char_count + 2 * (job.next_code - job.char_count));
+    // The code after the last pair is the next one to assign, except that the
+    // count stops at 255 once code 255 itself has been assigned.
+    const int pair_bytes = job.symbol_table_size - job.char_count;
+    VENDREL_FUZZ_CHECK(pair_bytes >= 0 && pair_bytes % 2 == 0 && pair_bytes / 2 <= 256 - job.char_count);
+    VENDREL_FUZZ_CHECK(job.next_code == std::min(job.char_count + pair_bytes / 2, 255));
 }
 
 // Composes the output the options ask for and returns the raw image in it.

@@ -1,9 +1,11 @@
 #include "pack/pack_smallest.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "pack/best_search.h"
+#include "pack/pair_substitution.h"
 
 namespace vendrel {
 
@@ -54,7 +56,9 @@ void pack_smallest(Job& job) {
     if (pair_bytes > 0) std::memcpy(job.symbol_table + n, best.pair_table.data(), best.pair_table.size());
     job.symbol_table_size = n + pair_bytes;
     job.symbol_end = job.symbol_table + job.symbol_table_size;
-    job.next_code = n + pair_bytes / 2;
+    // As after the greedy run: the next code to assign, which stays at 255
+    // once the last possible code is taken.
+    job.next_code = std::min(n + pair_bytes / 2, kLastPairCode);
     if (stream_length > 0) std::memcpy(job.text_buffer, best.code_stream.data(), best.code_stream.size());
     job.packed_length = stream_length;
     job.text_buffer[stream_length] = kEndMark;

@@ -110,5 +110,22 @@ INSTANTIATE_TEST_SUITE_P(
                       4}),
     [](const testing::TestParamInfo<PackedExample>& info) { return info.param.name; });
 
+// A long text of two letters takes every code up to 255, with and without
+// -best; the count then stays at the last code assigned.
+TEST(FullCodeTable, LeavesNextCodeAt255) {
+    std::string text = "|";
+    std::uint32_t state = 12345;
+    while (text.size() < 60000) {
+        state = state * 1103515245u + 12345u;
+        text += (state >> 16) & 1 ? 'a' : 'b';
+    }
+    for (const bool best : {false, true}) {
+        JobHandle job = job_with_text(text, best ? std::vector<std::int32_t Job::*>{&Job::best} : kNoFlags);
+        ASSERT_EQ(pack_text(*job), 0);
+        EXPECT_EQ(job->symbol_table_size, 3 + 2 * 253) << "best " << best;
+        EXPECT_EQ(job->next_code, 255) << "best " << best;
+    }
+}
+
 }  // namespace
 }  // namespace vendrel::test
