@@ -46,6 +46,48 @@ int fill_costs(const PhraseTrie& trie, const PhraseFilter& filter, const std::ui
 
 }  // namespace
 
+int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begin, int end, ParseScratch& scratch) {
+    const int span = end - begin;
+    if (static_cast<int>(scratch.cost.size()) < span + 1) {
+        scratch.cost.resize(static_cast<std::size_t>(span) + 1);
+        scratch.length.resize(static_cast<std::size_t>(span) + 1);
+    }
+    if (static_cast<int>(scratch.phrase.size()) < span + 1) scratch.phrase.resize(static_cast<std::size_t>(span) + 1);
+    int* cost = scratch.cost.data();
+    int* length = scratch.length.data();
+    int* phrase = scratch.phrase.data();
+    const std::vector<std::uint8_t>& enabled = *filter.enabled;
+    const PhraseMatch* list = matches.list.data();
+    cost[span] = 0;
+    long long steps = 0;
+    for (int i = span - 1; i >= 0; --i) {
+        const auto at = static_cast<std::size_t>(begin + i);
+        int best = cost[i + 1] + 1;
+        int best_length = 1;
+        int best_phrase = kNoPhrase;
+        // Matches that reach past the end of the span are not for this parse.
+        const int room = span - i;
+        for (int k = matches.first[at]; k < matches.first[at + 1]; ++k) {
+            const PhraseMatch match = list[k];
+            if (match.length > room) break;
+            if (match.id == filter.excluded || !enabled[static_cast<std::size_t>(match.id)]) continue;
+            const int candidate = cost[i + match.length] + 1;
+            if (candidate <= best) {
+                best = candidate;
+                best_length = match.length;
+                best_phrase = match.id;
+            }
+        }
+        // The work counted is that of walking the trie from here.
+        steps += (matches.reach[at] < room ? matches.reach[at] : room) + 1;
+        cost[i] = best;
+        length[i] = best_length;
+        phrase[i] = best_phrase;
+    }
+    scratch.steps += steps;
+    return cost[0];
+}
+
 int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int length) {
     int node = 0;
     for (int k = 0; k < length; ++k) node = trie_step(trie, node, text[at + k]);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "pack/best_phrase_matches.h"
 #include "pack/best_phrase_trie.h"
 
 namespace vendrel {
@@ -13,6 +14,7 @@ namespace vendrel {
 struct ParseScratch {
     std::vector<int> cost;    // fewest codes from a position to the end of the run
     std::vector<int> length;  // length of the first code chosen there
+    std::vector<int> phrase;  // its phrase id, kNoPhrase for a character (parses over matches only)
     long long steps = 0;      // trie steps taken so far: the work done
 };
 
@@ -27,6 +29,11 @@ struct PhraseFilter {
 // parses of equal length the one taking longer phrases earlier wins.
 int parse_run(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
               ParseScratch& scratch);
+
+// The same parse read from the matches of the text, which must be those of
+// the trie's phrases: the same codes, the same steps counted, and the phrase
+// of each code chosen left in scratch.phrase.
+int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begin, int end, ParseScratch& scratch);
 
 // The phrase id of text[at, at + length), which must be a phrase.
 int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int length);

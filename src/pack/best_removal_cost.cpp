@@ -30,11 +30,9 @@ std::vector<int> removal_group(const SearchState& state, int id) {
 int removal_growth(SearchState& state, const std::vector<int>& group) {
     const std::vector<TextRun> windows = removal_windows(state, group);
     for (const int id : group) state.kept[static_cast<std::size_t>(id)] = 0;
-    const PhraseFilter filter{&state.kept, kNoPhrase};
     int growth = 0;
     for (const TextRun& window : windows) {
-        growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch) -
-                  codes_between(state, window.begin, window.end);
+        growth += parse_span(state, window.begin, window.end) - codes_between(state, window.begin, window.end);
     }
     for (const int id : group) state.kept[static_cast<std::size_t>(id)] = 1;
     return growth;

@@ -33,8 +33,7 @@ void store_parse(SearchState& state, int begin, int end) {
     for (int at = begin; at < end;) {
         const int length = state.scratch.length[static_cast<std::size_t>(at - begin)];
         state.piece_length[static_cast<std::size_t>(at)] = length;
-        state.piece_phrase[static_cast<std::size_t>(at)] =
-            length > 1 ? phrase_at(state.trie, state.text, at, length) : kNoPhrase;
+        state.piece_phrase[static_cast<std::size_t>(at)] = state.scratch.phrase[static_cast<std::size_t>(at - begin)];
         if (length > 1) note_use(state, at);
         at += length;
     }
@@ -43,8 +42,7 @@ void store_parse(SearchState& state, int begin, int end) {
 // Parses run under the kept phrases and brings its entries up to date.
 void reparse(SearchState& state, int run) {
     const TextRun& span = state.runs[static_cast<std::size_t>(run)];
-    const PhraseFilter filter{&state.kept, kNoPhrase};
-    const int codes = parse_run(state.trie, filter, state.text, span.begin, span.end, state.scratch);
+    const int codes = parse_span(state, span.begin, span.end);
     store_parse(state, span.begin, span.end);
     state.stream_codes += codes - state.run_codes[static_cast<std::size_t>(run)];
     state.run_codes[static_cast<std::size_t>(run)] = codes;
@@ -69,15 +67,23 @@ int window_end(const SearchState& state, const TextRun& span, int at) {
 
 // Parses window again under the kept phrases.
 void reparse_window(SearchState& state, const TextRun& window) {
-    const PhraseFilter filter{&state.kept, kNoPhrase};
     int growth = -codes_between(state, window.begin, window.end);
-    growth += parse_run(state.trie, filter, state.text, window.begin, window.end, state.scratch);
+    growth += parse_span(state, window.begin, window.end);
     store_parse(state, window.begin, window.end);
     state.stream_codes += growth;
     state.run_codes[static_cast<std::size_t>(state.run_of[static_cast<std::size_t>(window.begin)])] += growth;
 }
 
 }  // namespace
+
+int parse_span(SearchState& state, int begin, int end) {
+    if (state.matches_stale) {
+        find_matches(state.trie, state.text, state.length, state.matches);
+        state.matches_stale = false;
+    }
+    const PhraseFilter filter{&state.kept, kNoPhrase};
+    return parse_run(state.matches, filter, begin, end, state.scratch);
+}
 
 int codes_between(const SearchState& state, int begin, int end) {
     int codes = 0;
@@ -124,10 +130,12 @@ std::vector<TextRun> removal_windows(SearchState& state, const std::vector<int>&
 
 void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs) {
     state.text = text;
+    state.length = length;
     state.piece_length.assign(static_cast<std::size_t>(length), 0);
     state.piece_phrase.assign(static_cast<std::size_t>(length), kNoPhrase);
     state.set = std::move(set);
     state.trie = trie_of(state.set);
+    state.matches_stale = true;
     find_splits(state.set, state.trie);
     state.runs = std::move(runs);
     state.run_of.assign(static_cast<std::size_t>(length), -1);
@@ -166,6 +174,7 @@ int enter_phrase(SearchState& state, const std::string& text) {
     const std::size_t before = state.set.text.size();
     const int id = add_phrase_text(state.set, text);
     add_phrase(state.trie, text, id);
+    state.matches_stale = true;
     if (state.set.text.size() > before) {
         state.kept.push_back(0);
         state.phrase_uses.emplace_back();
@@ -177,6 +186,7 @@ void refresh_splits(SearchState& state) { find_splits(state.set, state.trie); }
 
 void forget_dropped_phrases(SearchState& state) {
     state.trie = make_phrase_trie(state.set.char_count);
+    state.matches_stale = true;
     for (const int id : kept_phrases(state)) add_phrase(state.trie, state.set.text[static_cast<std::size_t>(id)], id);
     refresh_splits(state);
 }
@@ -203,6 +213,7 @@ void restore_kept(SearchState& state, std::vector<std::uint8_t> kept) {
     for (std::size_t id = 0; id < kept.size(); ++id) {
         if (!kept[id] || in_trie(state, static_cast<int>(id))) continue;
         add_phrase(state.trie, state.set.text[id], static_cast<int>(id));
+        state.matches_stale = true;
         forgotten = true;
     }
     if (!forgotten && kept == state.kept) return;

@@ -23,6 +23,9 @@ struct SearchState {
     const std::uint8_t* text = nullptr;
     PhraseSet set;
     PhraseTrie trie;
+    int length = 0;
+    PhraseMatches matches;        // of the trie's phrases in the text
+    bool matches_stale = true;    // the trie has changed since they were found
     std::vector<std::uint8_t> kept;  // per phrase id
     int kept_count = 0;
     std::vector<TextRun> runs;
@@ -38,6 +41,10 @@ struct SearchState {
     std::vector<int> piece_phrase;
     ParseScratch scratch;
 };
+
+// Parses text[begin, end) under the kept phrases into the scratch space and
+// returns its codes; scratch.length and scratch.phrase hold the parse.
+int parse_span(SearchState& state, int begin, int end);
 
 // Keeps every phrase of set and parses every run.
 void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs);

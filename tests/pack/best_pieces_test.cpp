@@ -12,6 +12,7 @@
 #include "pack/best_nesting.h"
 #include "pack/best_numbering.h"
 #include "pack/best_parse.h"
+#include "pack/best_phrase_matches.h"
 #include "pack/best_phrase_trie.h"
 #include "pack/best_search_state.h"
 #include "pack/best_text_runs.h"
@@ -61,6 +62,31 @@ TEST(BestParse, FewestCodesOverEveryPhrase) {
         std::vector<std::uint8_t> stream;
         emit_parse(trie, filter, text.data(), 0, end, scratch, code_of_phrase, stream);
         EXPECT_EQ(stream, parse.stream);
+
+        // Read from the matches found beforehand: the same parse, the same work.
+        PhraseMatches matches;
+        find_matches(trie, text.data(), end, matches);
+        ParseScratch from_matches;
+        EXPECT_EQ(parse_run(matches, filter, 0, end, from_matches), parse.codes);
+        EXPECT_EQ(from_matches.steps, scratch.steps / 2);
+        std::vector<std::uint8_t> read;
+        for (int i = 0; i < end; i += from_matches.length[static_cast<std::size_t>(i)]) {
+            const int phrase = from_matches.phrase[static_cast<std::size_t>(i)];
+            read.push_back(phrase == kNoPhrase ? text[static_cast<std::size_t>(i)] : code_of_phrase[static_cast<std::size_t>(phrase)]);
+        }
+        EXPECT_EQ(read, parse.stream);
+
+        // Windows inside the text, where some matches reach past the end.
+        for (int begin = 0; begin < end; ++begin) {
+            for (int stop = begin + 1; stop <= end; ++stop) {
+                ParseScratch walked;
+                ParseScratch looked_up;
+                EXPECT_EQ(parse_run(matches, filter, begin, stop, looked_up),
+                          parse_run(trie, filter, text.data(), begin, stop, walked))
+                    << begin << ".." << stop;
+                EXPECT_EQ(looked_up.steps, walked.steps) << begin << ".." << stop;
+            }
+        }
     }
 }
 
