@@ -8,9 +8,10 @@
 
 namespace vendrel {
 
-// Stops at the first round that does not make the image smaller, after
-// rounds rounds, or when the rounds have used up their work; leaves the
-// state with the smallest set found. Every set it looks at is held to
+// A round that does not make the image smaller is undone, and the next one
+// takes fewer newcomers; stops when too few are left, after rounds rounds,
+// or when the rounds have used up their work. Leaves the state with the
+// smallest set found. Every set it looks at is held to
 // max_nesting first (limit_nesting).
 void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds);
 

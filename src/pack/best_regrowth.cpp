@@ -15,7 +15,10 @@ namespace vendrel {
 
 namespace {
 
-constexpr int kMostReplacementPhrases = 6000;
+// The most new phrases of each round. Later rounds start from the set the
+// earlier ones left and add fewer, the most frequent pairs of its parse,
+// which lets a round that a flood of newcomers spoilt find its way.
+constexpr int kGrownPhrases[] = {6000, 1500, 375, 93};
 constexpr int kImprovementRounds = 8;
 
 // The parse as symbols, and the characters of every symbol.
@@ -36,19 +39,19 @@ void parse_symbols(const SearchState& state, std::vector<int>& symbols, std::vec
 
 }  // namespace
 
-void regrow_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
+void regrow_phrases(SearchState& state, int max_phrases, int max_nesting) {
     SmallestKept smallest = smallest_so_far(state);
     std::vector<int> symbols;
     std::vector<std::string> texts;
-    for (int round = 0; round < rounds; ++round) {
+    for (const int most : kGrownPhrases) {
         parse_symbols(state, symbols, texts);
-        const std::vector<std::string> grown = replacement_phrases(symbols, texts, kMostReplacementPhrases);
+        const std::vector<std::string> grown = replacement_phrases(symbols, texts, most);
         if (grown.empty()) break;
         keep_also(state, grown);
         prune_phrases(state, max_phrases);
         forget_dropped_phrases(state);
         improve_phrases(state, max_phrases, max_nesting, kImprovementRounds);
-        if (!take_if_smaller(state, max_phrases, smallest)) break;
+        if (!take_if_smaller(state, max_phrases, smallest)) restore_kept(state, smallest.kept);
     }
     restore_kept(state, smallest.kept);
 }

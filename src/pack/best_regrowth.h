@@ -7,8 +7,8 @@
 
 namespace vendrel {
 
-// At most rounds rounds; stops at the first that does not make the image
-// smaller and leaves the state with the smallest set found.
-void regrow_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds);
+// A few rounds, each with fewer new phrases; a round that does not make the
+// image smaller is undone. Leaves the state with the smallest set found.
+void regrow_phrases(SearchState& state, int max_phrases, int max_nesting);
 
 }  // namespace vendrel

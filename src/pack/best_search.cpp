@@ -22,8 +22,6 @@ namespace {
 constexpr int kCodeCount = 256;
 // Bounds the candidate phrases made by pair replacement, and with them the work.
 constexpr int kMostReplacementPhrases = 6000;
-// Rounds of regrowth, each with its own improvement rounds.
-constexpr int kRegrowthRounds = 3;
 // How much deeper than the default packer's the unpack routine may recurse
 // (each level takes 4 more bytes of stack on the target).
 constexpr int kExtraNesting = 1;
@@ -61,7 +59,7 @@ bool search_best_image(const std::uint8_t* text, int length, int char_count, con
     forget_dropped_phrases(state);
     const int max_nesting = deepest_nesting(greedy, char_count) + kExtraNesting;
     limit_nesting(state, max_nesting);
-    regrow_phrases(state, max_phrases, max_nesting, kRegrowthRounds);
+    regrow_phrases(state, max_phrases, max_nesting);
     if (state.kept_count > max_phrases) return false;
     emit_phrase_image(state, length, best);
     return image_size(best) < image_size(greedy);
