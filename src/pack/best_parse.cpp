@@ -56,30 +56,32 @@ int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begi
     int* cost = scratch.cost.data();
     int* length = scratch.length.data();
     int* phrase = scratch.phrase.data();
-    const std::vector<std::uint8_t>& enabled = *filter.enabled;
+    const std::uint8_t* enabled = filter.enabled->data();
+    const int excluded = filter.excluded;
     const PhraseMatch* list = matches.list.data();
+    const int* first = matches.first.data() + begin;
+    const int* reach = matches.reach.data() + begin;
     cost[span] = 0;
     long long steps = 0;
     for (int i = span - 1; i >= 0; --i) {
-        const auto at = static_cast<std::size_t>(begin + i);
         int best = cost[i + 1] + 1;
         int best_length = 1;
         int best_phrase = kNoPhrase;
-        // Matches that reach past the end of the span are not for this parse.
+        // Matches are shortest first; those that reach past the end of the
+        // span are not for this parse.
         const int room = span - i;
-        for (int k = matches.first[at]; k < matches.first[at + 1]; ++k) {
-            const PhraseMatch match = list[k];
-            if (match.length > room) break;
-            if (match.id == filter.excluded || !enabled[static_cast<std::size_t>(match.id)]) continue;
-            const int candidate = cost[i + match.length] + 1;
+        const PhraseMatch* const last = list + first[i + 1];
+        for (const PhraseMatch* match = list + first[i]; match != last && match->length <= room; ++match) {
+            if (!enabled[match->id] || match->id == excluded) continue;
+            const int candidate = cost[i + match->length] + 1;
             if (candidate <= best) {
                 best = candidate;
-                best_length = match.length;
-                best_phrase = match.id;
+                best_length = match->length;
+                best_phrase = match->id;
             }
         }
         // The work counted is that of walking the trie from here.
-        steps += (matches.reach[at] < room ? matches.reach[at] : room) + 1;
+        steps += (reach[i] < room ? reach[i] : room) + 1;
         cost[i] = best;
         length[i] = best_length;
         phrase[i] = best_phrase;
