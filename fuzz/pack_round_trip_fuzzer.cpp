@@ -172,9 +172,8 @@ void check_round_trip(const Options& options, const Job& packed, const std::vect
     job->output_path = "records.txt";
     std::uint8_t* const own_symbol_table = job->symbol_table;
 
-    // Loaded near the top of memory, the code stream's address may wrap
-    // past 65,535; the image reads back all the same.
-    // Each image is recognised by its own routine only.
+    // Each image is recognised by its own routine only, also one loaded so
+    // near the top of memory that its code stream's address wraps past 65,535.
     const int as_i8080 = recognise_i8080_image(*job);
     const int as_z80 = as_i8080 ? 0 : recognise_z80_image(*job);
     VENDREL_FUZZ_CHECK(as_i8080 == (options.i8080 ? 1 : 0));

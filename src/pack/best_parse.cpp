@@ -1,50 +1,8 @@
 // Optimal parse by shortest path over the positions of a run, from its end
-// backwards, walking the phrase trie from each position.
+// backwards, over the phrases that start at each position.
 #include "pack/best_parse.h"
 
 namespace vendrel {
-
-namespace {
-
-// Fills scratch for text[begin, end) and returns the fewest codes.
-int fill_costs(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
-               ParseScratch& scratch) {
-    const int span = end - begin;
-    if (static_cast<int>(scratch.cost.size()) < span + 1) {
-        scratch.cost.resize(static_cast<std::size_t>(span) + 1);
-        scratch.length.resize(static_cast<std::size_t>(span) + 1);
-    }
-    int* cost = scratch.cost.data();
-    int* length = scratch.length.data();
-    const std::uint8_t* run = text + begin;
-    const std::vector<std::uint8_t>& enabled = *filter.enabled;
-    cost[span] = 0;
-    long long steps = 0;
-    for (int i = span - 1; i >= 0; --i) {
-        int best = cost[i + 1] + 1;
-        int best_length = 1;
-        int node = 0;
-        int j = i;
-        for (; j < span; ++j) {
-            node = trie_step(trie, node, run[j]);
-            if (node == 0) break;
-            const int id = trie_phrase(trie, node);
-            if (id == kNoPhrase || id == filter.excluded || !enabled[static_cast<std::size_t>(id)]) continue;
-            const int candidate = cost[j + 1] + 1;
-            if (candidate <= best) {
-                best = candidate;
-                best_length = j + 1 - i;
-            }
-        }
-        steps += j - i + 1;
-        cost[i] = best;
-        length[i] = best_length;
-    }
-    scratch.steps += steps;
-    return cost[0];
-}
-
-}  // namespace
 
 int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begin, int end, ParseScratch& scratch) {
     const int span = end - begin;
@@ -90,30 +48,20 @@ int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begi
     return cost[0];
 }
 
-int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int length) {
-    int node = 0;
-    for (int k = 0; k < length; ++k) node = trie_step(trie, node, text[at + k]);
-    return trie_phrase(trie, node);
-}
-
 int parse_run(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
               ParseScratch& scratch) {
-    return fill_costs(trie, filter, text, begin, end, scratch);
+    PhraseMatches matches;
+    find_matches(trie, text + begin, end - begin, matches);
+    return parse_run(matches, filter, 0, end - begin, scratch);
 }
 
 void emit_parse(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
                 ParseScratch& scratch, const std::vector<std::uint8_t>& code_of_phrase,
                 std::vector<std::uint8_t>& out) {
-    fill_costs(trie, filter, text, begin, end, scratch);
-    for (int i = 0; i < end - begin;) {
-        const int length = scratch.length[static_cast<std::size_t>(i)];
-        if (length == 1) {
-            out.push_back(text[begin + i]);
-        } else {
-            const int id = phrase_at(trie, text, begin + i, length);
-            out.push_back(code_of_phrase[static_cast<std::size_t>(id)]);
-        }
-        i += length;
+    parse_run(trie, filter, text, begin, end, scratch);
+    for (int i = 0; i < end - begin; i += scratch.length[static_cast<std::size_t>(i)]) {
+        const int id = scratch.phrase[static_cast<std::size_t>(i)];
+        out.push_back(id == kNoPhrase ? text[begin + i] : code_of_phrase[static_cast<std::size_t>(id)]);
     }
 }
 

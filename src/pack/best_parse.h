@@ -14,7 +14,7 @@ namespace vendrel {
 struct ParseScratch {
     std::vector<int> cost;    // fewest codes from a position to the end of the run
     std::vector<int> length;  // length of the first code chosen there
-    std::vector<int> phrase;  // its phrase id, kNoPhrase for a character (parses over matches only)
+    std::vector<int> phrase;  // its phrase id, kNoPhrase for a character
     long long steps = 0;      // trie steps taken so far: the work done
 };
 
@@ -24,19 +24,16 @@ struct PhraseFilter {
     int excluded = kNoPhrase;
 };
 
-// Returns the fewest codes for text[begin, end) and leaves that parse in
-// scratch: the first code from begin + i is scratch.length[i] long. Among
-// parses of equal length the one taking longer phrases earlier wins.
-int parse_run(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
-              ParseScratch& scratch);
-
-// The same parse read from the matches of the text, which must be those of
-// the trie's phrases: the same codes, the same steps counted, and the phrase
-// of each code chosen left in scratch.phrase.
+// Returns the fewest codes for text[begin, end), whose matches (of the
+// phrases of one trie) are those given, and leaves that parse in scratch:
+// the first code from begin + i is scratch.length[i] long and is phrase
+// scratch.phrase[i]. Among parses of equal length the one taking longer
+// phrases earlier wins. The work counted is that of walking the trie.
 int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begin, int end, ParseScratch& scratch);
 
-// The phrase id of text[at, at + length), which must be a phrase.
-int phrase_at(const PhraseTrie& trie, const std::uint8_t* text, int at, int length);
+// The same for text[begin, end) alone, with its matches found first.
+int parse_run(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
+              ParseScratch& scratch);
 
 // The codes of that parse: a character's code, or code_of_phrase[id].
 void emit_parse(const PhraseTrie& trie, const PhraseFilter& filter, const std::uint8_t* text, int begin, int end,
