@@ -48,6 +48,11 @@ constexpr ErrorMessage kErrorMessages[] = {
     {kOutputIsInput, "Output file '%s' is the source or conversion file!", Argument::text},
     {kCannotWriteConsole, "Can't write to the standard output!", Argument::none},
     {kConversionFileTooLong, "Conversion file '%s' is too long!", Argument::text},
+    {kBadLineWidth, "After '-w' must follow line width in range 1 to 65535!", Argument::none},
+    {kBadIncludePrefix, "Bad include file prefix '%s'!", Argument::text},
+    {kIncludeIsOutput, "Include file '%s' is the output file!", Argument::text},
+    {kBadTapeBlock, "Tape file '%s' has no packed image at that block!", Argument::text},
+    {kInterrupted, "Interrupted, '%s' is left as it was!", Argument::text},
 };
 
 const ErrorMessage* find_message(int code) {

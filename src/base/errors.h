@@ -41,9 +41,14 @@ enum ErrorCode : int {
     kOutputIsInput = -32,
     kCannotWriteConsole = -33,
     kConversionFileTooLong = -34,
+    kBadLineWidth = -35,
+    kBadIncludePrefix = -36,
+    kIncludeIsOutput = -37,
+    kBadTapeBlock = -38,
+    kInterrupted = -39,
 };
 
-inline constexpr int kLowestErrorCode = kConversionFileTooLong;
+inline constexpr int kLowestErrorCode = kInterrupted;
 
 // Prints the message of code on standard error, followed by an empty line,
 // and returns code. The argument is a text for messages with "%s", a number

@@ -171,15 +171,14 @@ std::string derive_include_prefix(std::string_view output_path) {
     return prefix;
 }
 
-int write_include_file(const Job& job) {
+int compose_include_file(const Job& job, std::string& text) {
     const char* output = job.output_path != nullptr ? job.output_path : "";
     const std::string prefix =
         job.include_prefix != nullptr ? std::string(job.include_prefix) : derive_include_prefix(output);
     if (!is_include_identifier(prefix)) return report_error(kBadCombination);
 
-    const std::string text = include_text(job, form_of(job.include_path), prefix);
-    return write_output_file(job.include_path, reinterpret_cast<const std::uint8_t*>(text.data()),
-                             static_cast<int>(text.size()), false);
+    text = include_text(job, form_of(job.include_path), prefix);
+    return 0;
 }
 
 }  // namespace vendrel

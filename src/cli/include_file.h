@@ -19,9 +19,10 @@
 
 namespace vendrel {
 
-// Writes the include file named by job.include_path for a packed and
-// composed job. Returns 0 or a reported error.
-int write_include_file(const Job& job);
+// The text of the include file named by job.include_path, for a packed and
+// composed job; the main flow writes it together with the output. Returns
+// 0 or a reported error.
+int compose_include_file(const Job& job, std::string& text);
 
 // The prefix derived from an output file name, as described above.
 std::string derive_include_prefix(std::string_view output_path);

@@ -105,7 +105,14 @@ int run(int argc, const char* const* argv) {
 
     // 5. Write the output file, and the include file for the game's source.
     if (result == 0 && !(is_extraction(*job) && job->list)) result = write_output(*job);
-    if (result == 0 && job->include_path != nullptr) result = write_include_file(*job);
+    if (result == 0 && job->include_path != nullptr) {
+        std::string text;
+        result = compose_include_file(*job, text);
+        if (result == 0) {
+            result = write_output_file(job->include_path, reinterpret_cast<const std::uint8_t*>(text.data()),
+                                       static_cast<int>(text.size()), false);
+        }
+    }
 
     // 6. The usage text, or the empty line that ends a successful run;
     // then everything is released.
