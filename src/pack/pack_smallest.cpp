@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "pack/best_search.h"
+#include "best/best_search.h"
 #include "pack/pair_substitution.h"
 
 namespace vendrel {

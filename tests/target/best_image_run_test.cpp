@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "pack/best_search_fixture.h"
+#include "best/best_search_fixture.h"
 #include "support/emulator.h"
 #include "target/packed_image.h"
 

@@ -4,7 +4,7 @@
 // only when the image got smaller.
 #pragma once
 
-#include "pack/best_search_state.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

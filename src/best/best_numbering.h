@@ -2,8 +2,8 @@
 // pair table, and the code stream of the whole text's optimal parse.
 #pragma once
 
-#include "pack/best_search.h"
-#include "pack/best_search_state.h"
+#include "best/best_search.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

@@ -3,7 +3,7 @@
 // max_phrases remain and each saves at least its two pair-table bytes.
 #pragma once
 
-#include "pack/best_search_state.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "pack/best_search_state.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

@@ -2,7 +2,7 @@
 // the count and the positions of every pair in hash tables, and a heap of
 // counts whose stale entries are skipped when they come up; ties go to the
 // higher pair key, so the order of replacements is fixed.
-#include "pack/best_candidates.h"
+#include "best/best_candidates.h"
 
 #include <algorithm>
 #include <queue>

@@ -1,4 +1,4 @@
-#include "pack/best_phrase_matches.h"
+#include "best/best_phrase_matches.h"
 
 namespace vendrel {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "pack/best_phrase_set.h"
+#include "best/best_phrase_set.h"
 
 namespace vendrel {
 

@@ -1,6 +1,6 @@
 // Bookkeeping of the phrase search: run parses, and where each phrase is
 // used.
-#include "pack/best_search_state.h"
+#include "best/best_search_state.h"
 
 #include <algorithm>
 #include <utility>

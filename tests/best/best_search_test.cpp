@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "pack/best_search_fixture.h"
+#include "best/best_search_fixture.h"
 
 namespace vendrel::test {
 namespace {

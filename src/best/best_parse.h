@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "pack/best_phrase_matches.h"
-#include "pack/best_phrase_trie.h"
+#include "best/best_phrase_matches.h"
+#include "best/best_phrase_trie.h"
 
 namespace vendrel {
 

@@ -1,15 +1,15 @@
 // Regrowth rounds. The parse becomes a stream of symbols (characters, and
 // the char_count + id of phrases), runs separated by 0, and pair
 // replacement makes new phrases from it as it did from the text.
-#include "pack/best_regrowth.h"
+#include "best/best_regrowth.h"
 
 #include <string>
 #include <vector>
 
-#include "pack/best_candidates.h"
-#include "pack/best_improvement.h"
-#include "pack/best_nesting.h"
-#include "pack/best_pruning.h"
+#include "best/best_candidates.h"
+#include "best/best_improvement.h"
+#include "best/best_nesting.h"
+#include "best/best_pruning.h"
 
 namespace vendrel {
 

@@ -2,17 +2,17 @@
 // replacement and from the default packer, pruned to what pays for its
 // table bytes under an optimal parse, grown again from that parse and
 // improved, then numbered and written.
-#include "pack/best_search.h"
+#include "best/best_search.h"
 
 #include <utility>
 
-#include "pack/best_candidates.h"
-#include "pack/best_nesting.h"
-#include "pack/best_numbering.h"
-#include "pack/best_pruning.h"
-#include "pack/best_regrowth.h"
-#include "pack/best_search_state.h"
-#include "pack/best_text_runs.h"
+#include "best/best_candidates.h"
+#include "best/best_nesting.h"
+#include "best/best_numbering.h"
+#include "best/best_pruning.h"
+#include "best/best_regrowth.h"
+#include "best/best_search_state.h"
+#include "best/best_text_runs.h"
 
 namespace vendrel {
 

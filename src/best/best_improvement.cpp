@@ -3,7 +3,7 @@
 // all at once, so that newcomers which help each other come in together.
 // When so many newcomers crowd out good phrases and the round fails, it is
 // undone and tried again with a quarter of them.
-#include "pack/best_improvement.h"
+#include "best/best_improvement.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "pack/best_nesting.h"
-#include "pack/best_pruning.h"
+#include "best/best_nesting.h"
+#include "best/best_pruning.h"
 
 namespace vendrel {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "pack/best_parse.h"
-#include "pack/best_phrase_set.h"
-#include "pack/best_phrase_trie.h"
+#include "best/best_parse.h"
+#include "best/best_phrase_set.h"
+#include "best/best_phrase_trie.h"
 
 namespace vendrel {
 

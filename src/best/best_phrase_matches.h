@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pack/best_phrase_trie.h"
+#include "best/best_phrase_trie.h"
 
 namespace vendrel {
 

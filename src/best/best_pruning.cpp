@@ -3,14 +3,14 @@
 // frees. A popped cost is computed anew; the group goes only when the fresh
 // cost is still the lowest. The halves of the phrases that went are costed
 // again, as they may have become cheaper to drop.
-#include "pack/best_pruning.h"
+#include "best/best_pruning.h"
 
 #include <functional>
 #include <queue>
 #include <utility>
 #include <vector>
 
-#include "pack/best_removal_cost.h"
+#include "best/best_removal_cost.h"
 
 namespace vendrel {
 

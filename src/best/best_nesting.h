@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "pack/best_search.h"
-#include "pack/best_search_state.h"
+#include "best/best_search.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

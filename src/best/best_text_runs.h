@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "pack/best_search.h"
-#include "pack/best_search_state.h"
+#include "best/best_search.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

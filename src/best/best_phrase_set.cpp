@@ -1,7 +1,7 @@
 // The candidate phrases and their splits. A split's left half is found by
 // walking the trie along the phrase, so only cuts after a phrase prefix are
 // looked up whole.
-#include "pack/best_phrase_set.h"
+#include "best/best_phrase_set.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Building the phrase trie: full rows for the root and its children, lists
 // below them.
-#include "pack/best_phrase_trie.h"
+#include "best/best_phrase_trie.h"
 
 namespace vendrel {
 

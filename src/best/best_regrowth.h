@@ -3,7 +3,7 @@
 // pruned and improved again, and kept when the image got smaller.
 #pragma once
 
-#include "pack/best_search_state.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 

@@ -7,15 +7,15 @@
 #include <utility>
 #include <vector>
 
-#include "pack/best_search_fixture.h"
-#include "pack/best_candidates.h"
-#include "pack/best_nesting.h"
-#include "pack/best_numbering.h"
-#include "pack/best_parse.h"
-#include "pack/best_phrase_matches.h"
-#include "pack/best_phrase_trie.h"
-#include "pack/best_search_state.h"
-#include "pack/best_text_runs.h"
+#include "best/best_search_fixture.h"
+#include "best/best_candidates.h"
+#include "best/best_nesting.h"
+#include "best/best_numbering.h"
+#include "best/best_parse.h"
+#include "best/best_phrase_matches.h"
+#include "best/best_phrase_trie.h"
+#include "best/best_search_state.h"
+#include "best/best_text_runs.h"
 
 namespace vendrel {
 namespace {

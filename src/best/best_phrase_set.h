@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "pack/best_phrase_trie.h"
+#include "best/best_phrase_trie.h"
 
 namespace vendrel {
 

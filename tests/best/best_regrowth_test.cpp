@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "pack/best_search_fixture.h"
-#include "pack/best_candidates.h"
-#include "pack/best_search_state.h"
+#include "best/best_search_fixture.h"
+#include "best/best_candidates.h"
+#include "best/best_search_state.h"
 
 namespace vendrel {
 namespace {

@@ -1,7 +1,7 @@
 // Cutting the text into runs. A cut forces a code boundary, so long records
 // are cut only where the default packer's stream has one, about every half
 // run length, which leaves the parse almost as short as without the cut.
-#include "pack/best_text_runs.h"
+#include "best/best_text_runs.h"
 
 namespace vendrel {
 

@@ -1,6 +1,6 @@
 // Shallowest splits, in order of length: a phrase's halves are shorter, so
 // their nesting is known when the phrase comes. Ties go to the earlier cut.
-#include "pack/best_nesting.h"
+#include "best/best_nesting.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 // Removal cost by windows: around each use of a phrase of the group, the
 // codes from a few before it to a few after it are parsed again without the
 // group; windows that meet are parsed as one.
-#include "pack/best_removal_cost.h"
+#include "best/best_removal_cost.h"
 
 #include <algorithm>
 
