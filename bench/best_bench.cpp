@@ -10,7 +10,7 @@
 
 #include "bench_inputs.h"
 #include "bench_job.h"
-#include "best/best_search.h"
+#include "best/search_best_image.h"
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "base/job_setup.h"
-#include "best/best_search.h"
+#include "best/search_best_image.h"
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
 #include "support/emulator.h"

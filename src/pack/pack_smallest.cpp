@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "best/best_search.h"
+#include "best/search_best_image.h"
 #include "pack/pair_substitution.h"
 
 namespace vendrel {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "best/best_search_fixture.h"
+#include "best/search_fixture.h"
 #include "support/emulator.h"
 #include "target/packed_image.h"
 

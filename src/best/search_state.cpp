@@ -1,6 +1,6 @@
-// Bookkeeping of the phrase search: run parses, and where each phrase is
-// used.
-#include "best/best_search_state.h"
+// Bookkeeping of the phrase search: the runs, their parses, and where each
+// phrase is used.
+#include "best/search_state.h"
 
 #include <algorithm>
 #include <utility>
@@ -9,8 +9,25 @@ namespace vendrel {
 
 namespace {
 
-bool is_kept_symbol(const SearchState& state, int symbol) {
-    return symbol < state.set.char_count || state.kept[static_cast<std::size_t>(symbol - state.set.char_count)];
+// Codes kept in a window on each side of a use of a dropped phrase.
+constexpr int kWindowCodes = 2;
+
+// Positions of the text where a code of the default packer's stream starts;
+// none when the stream does not expand to the text's length.
+std::vector<std::uint8_t> greedy_boundaries(int length, int char_count, const PhraseImage& greedy) {
+    std::vector<int> expanded(static_cast<std::size_t>(char_count), 1);
+    for (std::size_t k = 0; k + 1 < greedy.pair_table.size(); k += 2) {
+        expanded.push_back(expanded[greedy.pair_table[k]] + expanded[greedy.pair_table[k + 1]]);
+    }
+    std::vector<std::uint8_t> boundary(static_cast<std::size_t>(length) + 1, 0);
+    int at = 0;
+    for (const std::uint8_t code : greedy.code_stream) {
+        if (code >= expanded.size() || at >= length) return std::vector<std::uint8_t>(boundary.size(), 0);
+        boundary[static_cast<std::size_t>(at)] = 1;
+        at += expanded[code];
+    }
+    if (at != length) return std::vector<std::uint8_t>(boundary.size(), 0);
+    return boundary;
 }
 
 bool in_trie(const SearchState& state, int id) {
@@ -25,6 +42,20 @@ bool in_trie(const SearchState& state, int id) {
 // Notes the phrase of the code at at among its uses.
 void note_use(SearchState& state, int at) {
     state.phrase_uses[static_cast<std::size_t>(state.piece_phrase[static_cast<std::size_t>(at)])].push_back(at);
+}
+
+// Leaves in phrase_uses[id] exactly the positions where the parse uses id,
+// in increasing order.
+void tidy_uses_of(SearchState& state, int id) {
+    std::vector<int>& uses = state.phrase_uses[static_cast<std::size_t>(id)];
+    std::sort(uses.begin(), uses.end());
+    uses.erase(std::unique(uses.begin(), uses.end()), uses.end());
+    uses.erase(std::remove_if(uses.begin(), uses.end(),
+                              [&](int at) {
+                                  return state.piece_length[static_cast<std::size_t>(at)] == 0 ||
+                                         state.piece_phrase[static_cast<std::size_t>(at)] != id;
+                              }),
+               uses.end());
 }
 
 // Records the parse in the scratch space as the pieces of text begin..end.
@@ -74,7 +105,50 @@ void reparse_window(SearchState& state, const TextRun& window) {
     state.run_codes[static_cast<std::size_t>(state.run_of[static_cast<std::size_t>(window.begin)])] += growth;
 }
 
+// The id of a phrase, entered into the set and the trie (not kept) when
+// new; refresh_splits must follow before the set is used again.
+int enter_phrase(SearchState& state, const std::string& text) {
+    const std::size_t before = state.set.text.size();
+    const int id = add_phrase_text(state.set, text);
+    add_phrase(state.trie, text, id);
+    state.matches_stale = true;
+    if (state.set.text.size() > before) {
+        state.kept.push_back(0);
+        state.phrase_uses.emplace_back();
+    }
+    return id;
+}
+
+// Finds the splits of every phrase of the set again.
+void refresh_splits(SearchState& state) { find_splits(state.set, state.trie); }
+
 }  // namespace
+
+// A cut forces a code boundary, so long records are cut only where the
+// default packer's stream has one, about every half run length, which
+// leaves the parse almost as short as without the cut.
+std::vector<TextRun> text_runs(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy) {
+    const std::vector<std::uint8_t> boundary = greedy_boundaries(length, char_count, greedy);
+    std::vector<TextRun> runs;
+    int i = 0;
+    while (i < length) {
+        if (text[i] == 0) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < length && text[end] != 0) ++end;
+        while (end - i > kLongestRun) {
+            int cut = i + kLongestRun / 2;
+            while (cut < i + kLongestRun && !boundary[static_cast<std::size_t>(cut)]) ++cut;
+            runs.push_back({i, cut});
+            i = cut;
+        }
+        runs.push_back({i, end});
+        i = end;
+    }
+    return runs;
+}
 
 int parse_span(SearchState& state, int begin, int end) {
     if (state.matches_stale) {
@@ -89,18 +163,6 @@ int codes_between(const SearchState& state, int begin, int end) {
     int codes = 0;
     for (int at = begin; at < end; at += state.piece_length[static_cast<std::size_t>(at)]) ++codes;
     return codes;
-}
-
-void tidy_uses_of(SearchState& state, int id) {
-    std::vector<int>& uses = state.phrase_uses[static_cast<std::size_t>(id)];
-    std::sort(uses.begin(), uses.end());
-    uses.erase(std::unique(uses.begin(), uses.end()), uses.end());
-    uses.erase(std::remove_if(uses.begin(), uses.end(),
-                              [&](int at) {
-                                  return state.piece_length[static_cast<std::size_t>(at)] == 0 ||
-                                         state.piece_phrase[static_cast<std::size_t>(at)] != id;
-                              }),
-               uses.end());
 }
 
 std::vector<TextRun> removal_windows(SearchState& state, const std::vector<int>& ids) {
@@ -148,18 +210,6 @@ void start_search(SearchState& state, const std::uint8_t* text, int length, Phra
     keep_only(state, std::vector<std::uint8_t>(state.set.text.size(), 1));
 }
 
-bool has_split_without(const SearchState& state, int parent, const std::vector<int>& without) {
-    const int n = state.set.char_count;
-    auto usable = [&](int symbol) {
-        return is_kept_symbol(state, symbol) &&
-               (symbol < n || std::find(without.begin(), without.end(), symbol - n) == without.end());
-    };
-    for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(parent)]) {
-        if (usable(left) && usable(right)) return true;
-    }
-    return false;
-}
-
 void remove_phrases(SearchState& state, const std::vector<int>& ids) {
     const std::vector<TextRun> windows = removal_windows(state, ids);
     for (const int id : ids) {
@@ -169,20 +219,6 @@ void remove_phrases(SearchState& state, const std::vector<int>& ids) {
     }
     for (const TextRun& window : windows) reparse_window(state, window);
 }
-
-int enter_phrase(SearchState& state, const std::string& text) {
-    const std::size_t before = state.set.text.size();
-    const int id = add_phrase_text(state.set, text);
-    add_phrase(state.trie, text, id);
-    state.matches_stale = true;
-    if (state.set.text.size() > before) {
-        state.kept.push_back(0);
-        state.phrase_uses.emplace_back();
-    }
-    return id;
-}
-
-void refresh_splits(SearchState& state) { find_splits(state.set, state.trie); }
 
 void forget_dropped_phrases(SearchState& state) {
     state.trie = make_phrase_trie(state.set.char_count);

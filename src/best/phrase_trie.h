@@ -1,5 +1,7 @@
-// A trie of phrases (runs of character codes) for finding, at one position
-// of a text, every phrase that starts there.
+// The phrase trie, and every phrase of it that starts at each position of
+// a text, found in one walk of the whole text so that the search's many
+// parses of short windows read a list instead of walking the trie again
+// and again.
 #pragma once
 
 #include <cstdint>
@@ -45,5 +47,19 @@ inline int trie_step(const PhraseTrie& trie, int node, std::uint8_t code) {
 }
 
 inline int trie_phrase(const PhraseTrie& trie, int node) { return trie.nodes[static_cast<std::size_t>(node)].phrase; }
+
+struct PhraseMatch {
+    int length;
+    int id;
+};
+
+struct PhraseMatches {
+    std::vector<int> first;          // per position, and one past the last: where its matches start in list
+    std::vector<PhraseMatch> list;   // each position's matches, shortest first
+    std::vector<int> reach;          // per position: the codes the trie walk from it follows
+};
+
+// Finds the matches of every phrase of trie in text[0, length).
+void find_matches(const PhraseTrie& trie, const std::uint8_t* text, int length, PhraseMatches& matches);
 
 }  // namespace vendrel

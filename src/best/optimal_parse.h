@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "best/best_phrase_matches.h"
-#include "best/best_phrase_trie.h"
+#include "best/phrase_trie.h"
 
 namespace vendrel {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "best/best_search_fixture.h"
+#include "best/search_fixture.h"
 
 namespace vendrel::test {
 namespace {

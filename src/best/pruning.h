@@ -1,16 +1,21 @@
-// Nesting: how deep the unpack routine recurses to expand a code. It
-// expands a left half by a recursive call and a right half by a jump, so a
-// pair's nesting is one more than its left half's, or its right half's if
-// that is deeper; a character's is 0.
+// Pruning the phrase set. By cost: the phrase whose removal costs least
+// goes (with the phrases that could no longer be split without it), until
+// at most max_phrases remain and each saves at least its two pair-table
+// bytes. By nesting: how deep the unpack routine recurses to expand a
+// code. It expands a left half by a recursive call and a right half by a
+// jump, so a pair's nesting is one more than its left half's, or its right
+// half's if that is deeper; a character's is 0.
 #pragma once
 
 #include <utility>
 #include <vector>
 
-#include "best/best_search.h"
-#include "best/best_search_state.h"
+#include "best/search_best_image.h"
+#include "best/search_state.h"
 
 namespace vendrel {
+
+void prune_phrases(SearchState& state, int max_phrases);
 
 inline constexpr int kNoSplit = -1;
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "best/best_search_fixture.h"
-#include "best/best_candidates.h"
-#include "best/best_search_state.h"
+#include "best/candidates.h"
+#include "best/search_fixture.h"
+#include "best/search_state.h"
 
 namespace vendrel {
 namespace {

@@ -1,9 +1,13 @@
-// Improvement rounds. Adjacent codes of the current parse are counted per
+// Regrowth rounds: the parse becomes a stream of symbols (characters, and
+// the char_count + id of phrases), runs separated by 0, and pair
+// replacement makes new phrases from it as it did from the text.
+//
+// Improvement rounds: adjacent codes of the current parse are counted per
 // pair of symbols; the most frequent pairs (3 uses or more) become phrases,
 // all at once, so that newcomers which help each other come in together.
 // When so many newcomers crowd out good phrases and the round fails, it is
 // undone and tried again with a quarter of them.
-#include "best/best_improvement.h"
+#include "best/regrowth.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,12 +15,18 @@
 #include <utility>
 #include <vector>
 
-#include "best/best_nesting.h"
-#include "best/best_pruning.h"
+#include "best/candidates.h"
+#include "best/pruning.h"
 
 namespace vendrel {
 
 namespace {
+
+// The most new phrases of each round. Later rounds start from the set the
+// earlier ones left and add fewer, the most frequent pairs of its parse,
+// which lets a round that a flood of newcomers spoilt find its way.
+constexpr int kGrownPhrases[] = {6000, 1500, 375, 93};
+constexpr int kImprovementRounds = 8;
 
 // Newcomers of one round: at first, after a failed round, and the fewest
 // worth a round.
@@ -27,6 +37,41 @@ constexpr int kMinUses = 3;
 // Trie steps of parsing that the rounds may take, per round allowed: a
 // text on which they come dear (long runs of one character) gets fewer.
 constexpr long long kWorkPerRound = 8'000'000;
+
+// Pair-table bytes and codes of the parse: what the image's size depends on.
+long long search_size(const SearchState& state) { return 2LL * state.kept_count + state.stream_codes; }
+
+// The smallest set of kept phrases a search loop has seen, and its size.
+struct SmallestKept {
+    std::vector<std::uint8_t> kept;
+    long long size;
+};
+
+SmallestKept smallest_so_far(const SearchState& state) { return {state.kept, search_size(state)}; }
+
+// Takes the state's set as the smallest when it has at most max_phrases
+// phrases and is smaller; false when it is not, which ends a search loop.
+bool take_if_smaller(const SearchState& state, int max_phrases, SmallestKept& smallest) {
+    if (state.kept_count > max_phrases || search_size(state) >= smallest.size) return false;
+    smallest = smallest_so_far(state);
+    return true;
+}
+
+// The parse as symbols, and the characters of every symbol.
+void parse_symbols(const SearchState& state, std::vector<int>& symbols, std::vector<std::string>& texts) {
+    const int n = state.set.char_count;
+    texts.clear();
+    for (int i = 0; i < n; ++i) texts.emplace_back(1, static_cast<char>(i));
+    texts.insert(texts.end(), state.set.text.begin(), state.set.text.end());
+    symbols.clear();
+    for (const TextRun& run : state.runs) {
+        for (int at = run.begin; at < run.end; at += state.piece_length[static_cast<std::size_t>(at)]) {
+            const int phrase = state.piece_phrase[static_cast<std::size_t>(at)];
+            symbols.push_back(phrase == kNoPhrase ? state.text[at] : n + phrase);
+        }
+        symbols.push_back(0);
+    }
+}
 
 std::string symbol_text(const SearchState& state, int symbol) {
     const int n = state.set.char_count;
@@ -69,8 +114,11 @@ std::vector<std::string> frequent_neighbours(const SearchState& state, int most)
     return texts;
 }
 
-}  // namespace
-
+// A round that does not make the image smaller is undone, and the next one
+// takes fewer newcomers; stops when too few are left, after rounds rounds,
+// or when the rounds have used up their work. Leaves the state with the
+// smallest set found. Every set it looks at is held to max_nesting first
+// (limit_nesting).
 void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int rounds) {
     limit_nesting(state, max_nesting);
     SmallestKept smallest = smallest_so_far(state);
@@ -87,6 +135,25 @@ void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int r
         batch /= kFewerPairs;
         if (batch < kFewestPairs) break;
         restore_kept(state, smallest.kept);
+    }
+    restore_kept(state, smallest.kept);
+}
+
+}  // namespace
+
+void regrow_phrases(SearchState& state, int max_phrases, int max_nesting) {
+    SmallestKept smallest = smallest_so_far(state);
+    std::vector<int> symbols;
+    std::vector<std::string> texts;
+    for (const int most : kGrownPhrases) {
+        parse_symbols(state, symbols, texts);
+        const std::vector<std::string> grown = replacement_phrases(symbols, texts, most);
+        if (grown.empty()) break;
+        keep_also(state, grown);
+        prune_phrases(state, max_phrases);
+        forget_dropped_phrases(state);
+        improve_phrases(state, max_phrases, max_nesting, kImprovementRounds);
+        if (!take_if_smaller(state, max_phrases, smallest)) restore_kept(state, smallest.kept);
     }
     restore_kept(state, smallest.kept);
 }

@@ -2,11 +2,11 @@
 // first, so both halves of each have smaller codes, and each gets its
 // shallowest split; every record is then parsed whole, without the cuts
 // that the search made in long ones.
-#include "best/best_numbering.h"
+#include "best/numbering.h"
 
 #include <cstdint>
 
-#include "best/best_nesting.h"
+#include "best/pruning.h"
 
 namespace vendrel {
 

@@ -1,6 +1,6 @@
 // Optimal parse by shortest path over the positions of a run, from its end
 // backwards, over the phrases that start at each position.
-#include "best/best_parse.h"
+#include "best/optimal_parse.h"
 
 namespace vendrel {
 

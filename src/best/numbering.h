@@ -2,8 +2,8 @@
 // pair table, and the code stream of the whole text's optimal parse.
 #pragma once
 
-#include "best/best_search.h"
-#include "best/best_search_state.h"
+#include "best/search_best_image.h"
+#include "best/search_state.h"
 
 namespace vendrel {
 

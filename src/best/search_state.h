@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "best/best_parse.h"
-#include "best/best_phrase_set.h"
-#include "best/best_phrase_trie.h"
+#include "best/candidates.h"
+#include "best/optimal_parse.h"
+#include "best/phrase_trie.h"
+#include "best/search_best_image.h"
 
 namespace vendrel {
 
@@ -18,6 +19,13 @@ struct TextRun {
     int begin;
     int end;
 };
+
+// Records longer than this are cut into runs of half to whole this length.
+inline constexpr int kLongestRun = 256;
+
+// The runs that the search parses on their own: the records of the text,
+// long ones cut where the default packer's codes meet.
+std::vector<TextRun> text_runs(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy);
 
 struct SearchState {
     const std::uint8_t* text = nullptr;
@@ -49,17 +57,6 @@ int parse_span(SearchState& state, int begin, int end);
 // Keeps every phrase of set and parses every run.
 void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs);
 
-// Leaves in phrase_uses[id] exactly the positions where the parse uses id,
-// in increasing order.
-void tidy_uses_of(SearchState& state, int id);
-
-// The id of a phrase, entered into the set and the trie (not kept) when
-// new; refresh_splits must follow before the set is used again.
-int enter_phrase(SearchState& state, const std::string& text);
-
-// Finds the splits of every phrase of the set again.
-void refresh_splits(SearchState& state);
-
 // Leaves only the kept phrases in the trie, which makes every later parse
 // walk fewer nodes; a phrase entered again comes back. Dropped phrases keep
 // their ids but lose their splits.
@@ -74,32 +71,6 @@ void keep_also(SearchState& state, const std::vector<std::string>& texts);
 // Keeps exactly the phrases marked in kept (as it was earlier, perhaps
 // before the set grew), putting back in the trie those it forgot.
 void restore_kept(SearchState& state, std::vector<std::uint8_t> kept);
-
-// Pair-table bytes and codes of the parse: what the image's size depends on.
-inline long long search_size(const SearchState& state) { return 2LL * state.kept_count + state.stream_codes; }
-
-// The smallest set of kept phrases a search loop has seen, and its size.
-struct SmallestKept {
-    std::vector<std::uint8_t> kept;
-    long long size;
-};
-
-inline SmallestKept smallest_so_far(const SearchState& state) { return {state.kept, search_size(state)}; }
-
-// Takes the state's set as the smallest when it has at most max_phrases
-// phrases and is smaller; false when it is not, which ends a search loop.
-inline bool take_if_smaller(const SearchState& state, int max_phrases, SmallestKept& smallest) {
-    if (state.kept_count > max_phrases || search_size(state) >= smallest.size) return false;
-    smallest = smallest_so_far(state);
-    return true;
-}
-
-// Whether kept phrase parent can still be split into two kept symbols when
-// the phrases of without are gone.
-bool has_split_without(const SearchState& state, int parent, const std::vector<int>& without);
-
-// Codes kept in a window on each side of a use of a dropped phrase.
-inline constexpr int kWindowCodes = 2;
 
 // Codes of the current parse in text[begin, end), which start and end at code
 // boundaries.

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "best/best_search.h"
+#include "best/search_best_image.h"
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
 #include "support/job_fixture.h"

@@ -7,15 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "best/best_search_fixture.h"
-#include "best/best_candidates.h"
-#include "best/best_nesting.h"
-#include "best/best_numbering.h"
-#include "best/best_parse.h"
-#include "best/best_phrase_matches.h"
-#include "best/best_phrase_trie.h"
-#include "best/best_search_state.h"
-#include "best/best_text_runs.h"
+#include "best/candidates.h"
+#include "best/numbering.h"
+#include "best/optimal_parse.h"
+#include "best/phrase_trie.h"
+#include "best/pruning.h"
+#include "best/search_fixture.h"
+#include "best/search_state.h"
 
 namespace vendrel {
 namespace {

@@ -2,17 +2,15 @@
 // replacement and from the default packer, pruned to what pays for its
 // table bytes under an optimal parse, grown again from that parse and
 // improved, then numbered and written.
-#include "best/best_search.h"
+#include "best/search_best_image.h"
 
 #include <utility>
 
-#include "best/best_candidates.h"
-#include "best/best_nesting.h"
-#include "best/best_numbering.h"
-#include "best/best_pruning.h"
-#include "best/best_regrowth.h"
-#include "best/best_search_state.h"
-#include "best/best_text_runs.h"
+#include "best/candidates.h"
+#include "best/numbering.h"
+#include "best/pruning.h"
+#include "best/regrowth.h"
+#include "best/search_state.h"
 
 namespace vendrel {
 
