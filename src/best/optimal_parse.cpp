@@ -38,7 +38,8 @@ int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begi
                 best_phrase = match->id;
             }
         }
-        // The work counted is that of walking the trie from here.
+        // The work counted is that of walking the trie from here, as the
+        // parse once did: the same figure however the matches are found.
         steps += (reach[i] < room ? reach[i] : room) + 1;
         cost[i] = best;
         length[i] = best_length;

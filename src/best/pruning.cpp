@@ -19,10 +19,9 @@ namespace vendrel {
 
 namespace {
 
-// Two bytes per pair code in the pair table.
-constexpr int kPairBytes = 2;
-
-// Largest removal group considered; a phrase with a larger one stays.
+// Largest removal group considered; a phrase with a larger one stays. It
+// bounds the work of costing one removal (each member's uses are re-parsed);
+// no measurement of other sizes is recorded.
 constexpr int kLargestRemovalGroup = 8;
 
 bool is_kept_symbol(const SearchState& state, int symbol) {

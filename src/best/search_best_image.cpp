@@ -16,12 +16,22 @@ namespace vendrel {
 
 namespace {
 
-// Codes are one byte.
+// Codes are one byte: the characters and the pair codes share 256 values.
 constexpr int kCodeCount = 256;
-// Bounds the candidate phrases made by pair replacement, and with them the work.
+// Candidate phrases made by pair replacement over the text, at most. The
+// bound holds the trie, the matches and the first pruning (whose work grows
+// with the candidates) in check on texts of many repeats. On the six
+// 65,535-byte benchmark inputs replacement stops by itself first (no pair
+// left 3 times), with 46 to 2,498 candidates in all, so the bound changes
+// nothing there; no text is recorded on which a larger one made a smaller
+// image.
 constexpr int kMostReplacementPhrases = 6000;
-// How much deeper than the default packer's the unpack routine may recurse
-// (each level takes 4 more bytes of stack on the target).
+// How much deeper than the default packer's the unpack routine may
+// recurse; each level takes 4 more bytes of the target's stack. With one
+// level, the 17 texts of scripts/best-corpus.sh pack 2.00 % smaller in
+// total, the deepest stack grows by at most those 4 bytes and the T-states
+// per printed character by at most 1.0 %. Figures for 0 or 2 levels are
+// not recorded.
 constexpr int kExtraNesting = 1;
 
 std::size_t image_size(const PhraseImage& image) { return image.pair_table.size() + image.code_stream.size(); }

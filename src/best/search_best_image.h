@@ -1,6 +1,6 @@
 // The search behind -best: a pair table and code stream smaller than the
 // default packer's, which the unchanged unpack routines and extraction read
-// the same way.
+// the same way. docs/best-search.md describes its stages and its work unit.
 #pragma once
 
 #include <cstdint>

@@ -21,7 +21,14 @@ struct TextRun {
 };
 
 // Records longer than this are cut into runs of half to whole this length.
+// A run is what a change re-parses whole and what the removal windows stay
+// inside; shorter runs make each re-parse cheaper, at the price of a forced
+// code boundary at every cut. It was 1,024 in the first version of the
+// search; the figures behind the change to 256 are not recorded.
 inline constexpr int kLongestRun = 256;
+
+// Two bytes per pair code in the pair table: what keeping a phrase costs.
+inline constexpr int kPairBytes = 2;
 
 // The runs that the search parses on their own: the records of the text,
 // long ones cut where the default packer's codes meet.
