@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "base/output_file.h"
 #include "cli/record_summary.h"
 
 namespace vendrel {
@@ -17,7 +16,7 @@ namespace {
 // Characters of each record shown in its comment line.
 constexpr std::size_t kPreviewWidth = 40;
 
-// The prefix when the output name leaves nothing to derive one from.
+// The prefix when the include file's name leaves nothing to derive one from.
 constexpr std::string_view kFallbackPrefix = "VENDREL";
 
 // Assembler EQUs (pasmo, z80asm, sjasmplus) or C defines (z88dk, SDCC).
@@ -39,10 +38,27 @@ std::string_view base_name(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// C and C++ header names: ".h", ".hpp", ".hh" and ".hxx", in either case.
 IncludeForm form_of(std::string_view path) {
     const std::string_view name = base_name(path);
-    const bool header = name.size() >= 2 && name[name.size() - 2] == '.' && (name.back() == 'h' || name.back() == 'H');
+    const std::size_t dot = name.rfind('.');
+    std::string extension;
+    if (dot != std::string_view::npos) {
+        for (const char c : name.substr(dot + 1)) extension.push_back(lower(c));
+    }
+    const bool header = extension == "h" || extension == "hpp" || extension == "hh" || extension == "hxx";
     return header ? IncludeForm::c_header : IncludeForm::assembler;
+}
+
+// The first address after the image, modulo 65,536, and what it means at
+// the top of memory: an image whose last byte is 65535 fills memory to its
+// end, one that goes further wraps to address 0.
+std::string end_meaning(int end) {
+    if (end < 0x10000) return "first free address after the image";
+    if (end == 0x10000) return "first free address after the image (0: the image ends at 65535)";
+    return "first free address after the image (the image wraps past 65535)";
 }
 
 // A comment line. The text is already free of control characters; a
@@ -74,16 +90,13 @@ std::string padded(std::string text, std::size_t width) {
 
 std::vector<IncludeValue> include_values(const Job& job, const std::string& prefix) {
     const int end = job.load_address + job.total_length;
-    const int wrapped_end = end & 0xFFFF;
     const std::string records = std::to_string(job.record_count);
     return {
         {prefix + "_LOAD", job.load_address, true, "load address: call it with the record number in DE"},
         {prefix + "_PRINT", job.print_address, true, "print address: gets each character in A, must keep DE"},
         {prefix + "_ROUTINE_LENGTH", job.routine_length, false, "unpack routine at the start of the image"},
         {prefix + "_LENGTH", job.total_length, false, "image length: routine, symbol table and codes"},
-        {prefix + "_END", wrapped_end, true,
-         end > 0xFFFF ? "first free address after the image (wrapped past 65535)"
-                      : "first free address after the image"},
+        {prefix + "_END", end & 0xFFFF, true, end_meaning(end)},
         {prefix + "_RECORDS", job.record_count, false, "number of records: call with DE = 1 .. " + records},
     };
 }
@@ -153,8 +166,8 @@ bool is_include_identifier(std::string_view name) {
     return std::all_of(name.begin(), name.end(), [](char c) { return is_letter(c) || is_digit(c) || c == '_'; });
 }
 
-std::string derive_include_prefix(std::string_view output_path) {
-    std::string_view name = base_name(output_path);
+std::string derive_include_prefix(std::string_view include_path) {
+    std::string_view name = base_name(include_path);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string_view::npos) name = name.substr(0, dot);
     if (name.empty()) return std::string(kFallbackPrefix);
@@ -172,10 +185,10 @@ std::string derive_include_prefix(std::string_view output_path) {
 }
 
 int compose_include_file(const Job& job, std::string& text) {
-    const char* output = job.output_path != nullptr ? job.output_path : "";
+    const char* include = job.include_path != nullptr ? job.include_path : "";
     const std::string prefix =
-        job.include_prefix != nullptr ? std::string(job.include_prefix) : derive_include_prefix(output);
-    if (!is_include_identifier(prefix)) return report_error(kBadCombination);
+        job.include_prefix != nullptr ? std::string(job.include_prefix) : derive_include_prefix(include);
+    if (!is_include_identifier(prefix)) return report_error(kBadIncludePrefix, prefix.c_str());
 
     text = include_text(job, form_of(job.include_path), prefix);
     return 0;

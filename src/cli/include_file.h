@@ -1,14 +1,14 @@
 // The include file for the game's own source (-inc): the image's addresses
-// and lengths and its records, as assembler EQUs or, for a ".h" name, as C
-// defines.
+// and lengths and its records, as assembler EQUs or, for a C or C++ header
+// name (".h", ".hpp", ".hh", ".hxx"), as C defines.
 //
-// Every name starts with a prefix: the -inc-prefix value, or the output
-// file's base name without its extension, upper-cased, with every character
-// other than a letter, digit or '_' turned into '_' and a '_' before a
-// leading digit ("adventure.tap" gives ADVENTURE). The names are
+// Every name starts with a prefix: the -inc-prefix value, or the include
+// file's own base name without its extension, upper-cased, with every
+// character other than a letter, digit or '_' turned into '_' and a '_'
+// before a leading digit ("adventure.asm" gives ADVENTURE). The names are
 // PREFIX_LOAD, PREFIX_PRINT, PREFIX_ROUTINE_LENGTH, PREFIX_LENGTH (the raw
 // image: routine, symbol table and codes), PREFIX_END (the first address
-// after the image) and PREFIX_RECORDS; a comment line follows for each
+// after the image, modulo 65,536) and PREFIX_RECORDS; a comment line follows for each
 // record with its number and first characters.
 #pragma once
 
@@ -21,11 +21,11 @@ namespace vendrel {
 
 // The text of the include file named by job.include_path, for a packed and
 // composed job; the main flow writes it together with the output. Returns
-// 0 or a reported error.
+// 0 or kBadIncludePrefix (reported).
 int compose_include_file(const Job& job, std::string& text);
 
-// The prefix derived from an output file name, as described above.
-std::string derive_include_prefix(std::string_view output_path);
+// The prefix derived from the include file's name, as described above.
+std::string derive_include_prefix(std::string_view include_path);
 
 // Whether name can stand as a name in C and in the assemblers: a letter or
 // '_', then letters, digits and '_'.

@@ -52,6 +52,7 @@ struct IncludeCase {
     std::vector<std::string> options;
     bool hostile;          // kHostile instead of the adventure sample
     std::string output;    // output file name
+    std::string include;   // include file name
     std::string prefix;    // the names' prefix the file must use
     std::uint16_t load;
     std::uint16_t print;
@@ -62,13 +63,15 @@ struct IncludeCase {
 };
 
 const IncludeCase kCases[] = {
-    {"TapDefaults", {"-z80", "-tap"}, false, "adventure.tap", "ADVENTURE", 32768, 16, 58, kTap, 78, 5},
-    {"DerivedFromAwkwardName", {"-z80", "-a", "0xC000", "-pa", "0x9000"}, false, "1st part-two.vdl",
+    // The prefix comes from the include file's name, never the output's.
+    {"TapDefaults", {"-z80", "-tap"}, false, "adventure.tap", "messages.asm", "MESSAGES", 32768, 16, 58, kTap, 78,
+     5},
+    {"DerivedFromAwkwardName", {"-z80", "-a", "0xC000", "-pa", "0x9000"}, false, "game.vdl", "1st part-two.inc",
      "_1ST_PART_TWO", 0xC000, 0x9000, 58, kRaw, 78, 39},
-    {"PtpGivenPrefix", {"-i8080", "-ptp", "-a", "0x4000", "-inc-prefix", "Msg_2"}, false, "story.ptp", "Msg_2",
-     0x4000, 0x8500, 72, kPtp, 78, 78},
-    {"HostileRecords", {"-z80", "-a", "0x6000", "-pa", "0x5000"}, true, "odd.vdl", "ODD", 0x6000, 0x5000, 58,
-     kRaw, 5, 2},
+    {"PtpGivenPrefix", {"-i8080", "-ptp", "-a", "0x4000", "-inc-prefix", "Msg_2"}, false, "story.ptp", "story.inc",
+     "Msg_2", 0x4000, 0x8500, 72, kPtp, 78, 78},
+    {"HostileRecords", {"-z80", "-a", "0x6000", "-pa", "0x5000"}, true, "odd.vdl", "odd.inc", "ODD", 0x6000, 0x5000,
+     58, kRaw, 5, 2},
 };
 
 // Assembles the program at 0xF000 (61440): it prints the record through
@@ -92,7 +95,7 @@ TEST_P(IncludeRoundTrip, ProgramAssemblesAndPrintsTheRecord) {
     ScratchDir scratch;
     const std::string text = c.hostile ? kHostile : read_file(kAdventure);
     const std::string source = scratch.write("source.txt", text);
-    const std::string include = scratch.file("game.inc");
+    const std::string include = scratch.file(c.include);
     std::vector<std::string> args = c.options;
     args.insert(args.end(), {"-o", scratch.file(c.output), "-inc", include, source});
     const ProgramResult run = run_program(args);
