@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/errors.h"
+#include "cli/listing_texts.h"
 #include "cli/record_summary.h"
 #include "cli/text_checks.h"
 #include "target/packed_image.h"
@@ -29,7 +30,7 @@ void print_record_listing(const Job& job, const std::string& source) {
     const std::vector<RecordSummary> records = summarize_records(packed_text_of(job));
     std::printf("\n");
     print_table(records);
-    const std::vector<std::string> findings = check_packed_text(job, source, records);
+    const std::vector<std::string> findings = check_packed_text(job, listing_texts(job, source, records), records);
     std::printf("\n");
     if (findings.empty()) std::printf("Checks: nothing found.\n");
     for (const std::string& finding : findings) std::printf("Check: %s\n", finding.c_str());

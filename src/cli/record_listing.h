@@ -9,7 +9,8 @@
 namespace vendrel {
 
 // After packing and composing: the table of records, then one line for
-// each check that found something. source is the text as it was read.
+// each check that found something in what was packed. source is the file
+// as it was read: the checks prepare a copy of it for the lines it had.
 void print_record_listing(const Job& job, const std::string& source);
 
 // With -x: recognises the image in the text buffer and lists its records.

@@ -1,27 +1,18 @@
 #include "cli/text_checks.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <string_view>
 
-#include "base/text_codes.h"
+#include "cli/check_terms.h"
+#include "cli/separator_layout.h"
 
 namespace vendrel {
 
 namespace {
 
-constexpr std::size_t kMaxNamedRecords = 8;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool is_line_end(std::uint8_t byte) { return byte == kCarriageReturn || byte == kLineFeed; }
-
-std::string shown_byte(std::uint8_t byte) {
-    char text[24];
-    if (byte >= 32 && byte < 127) {
-        std::snprintf(text, sizeof text, "'%c'", byte);
-    } else {
-        std::snprintf(text, sizeof text, "0x%02X", byte);
-    }
-    return text;
-}
+bool is_blank(char c) { return c == ' ' || is_line_end(static_cast<std::uint8_t>(c)); }
 
 // The length of the UTF-8 sequence that starts at text[at], or 0.
 std::size_t utf8_sequence(std::string_view text, std::size_t at) {
@@ -34,42 +25,47 @@ std::size_t utf8_sequence(std::string_view text, std::size_t at) {
     return length;
 }
 
-void check_high_bytes(const std::string& source, std::vector<std::string>& found) {
+// The mark is a fact of the file: whatever the conversion makes of its
+// bytes, they are packed as text and the first one separates the records.
+bool check_byte_order_mark(const Job& job, const ListingTexts& texts, std::vector<std::string>& found) {
+    if (job.dtp || texts.packed.empty() || texts.file.compare(0, kByteOrderMark.size(), kByteOrderMark) != 0) {
+        return false;
+    }
+    found.push_back("the file begins with a UTF-8 byte-order mark, which is packed as text and makes " +
+                    shown_byte(static_cast<std::uint8_t>(texts.packed[0])) + " the separator");
+    return true;
+}
+
+// Bytes of 128 and above in the records (separators are never printed).
+void check_high_bytes(const Job& job, const ListingTexts& texts, bool mark_told, std::vector<std::string>& found) {
+    const std::string& text = texts.packed;
     std::size_t count = 0;
     std::size_t first = 0;
     bool utf8 = true;
-    for (std::size_t at = 0; at < source.size();) {
-        if (static_cast<std::uint8_t>(source[at]) < 128) {
+    const bool skip_mark = mark_told && text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0;
+    for (std::size_t at = skip_mark ? kByteOrderMark.size() : 0; at < text.size();) {
+        if (static_cast<std::uint8_t>(text[at]) < 128 || text[at] == text[0]) {
             ++at;
             continue;
         }
         if (count++ == 0) first = at;
-        const std::size_t length = utf8_sequence(source, at);
+        const std::size_t length = utf8_sequence(text, at);
         if (length == 0) utf8 = false;
         at += length == 0 ? 1 : length;
     }
     if (count == 0) return;
-    std::string line = std::to_string(count) + (utf8 ? " characters" : " bytes") +
-                       " of 128 and above, the first at byte " + std::to_string(first) + " of the source";
-    if (source.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        line += ": a UTF-8 byte-order mark starts the text";
-    } else if (utf8) {
-        line += ": they look like UTF-8, which the target prints as other characters";
+    const TextPosition where = position_in_records(text, first);
+    const std::string unit = utf8 ? " character" : " byte";
+    const std::string what = std::to_string(count) + unit + (count == 1 ? "" : "s") + " of 128 and above";
+    const std::string place = ", the first in record " + std::to_string(where.record) + ", line " +
+                              std::to_string(where.line) + ": ";
+    const std::string effect = utf8 ? "they look like UTF-8, which the target prints as other characters"
+                                    : "the target prints them in its own character set";
+    if (job.conversion_count > 0) {
+        found.push_back("the conversion table leaves " + what + " of the file unmapped" + place + effect);
     } else {
-        line += ": the target prints them in its own character set";
+        found.push_back(what + place + effect);
     }
-    found.push_back(line);
-}
-
-// Names records by number: "records 3, 7 and 12", at most a few of them.
-std::string named_records(const std::vector<int>& numbers) {
-    std::string text = numbers.size() == 1 ? "record " : "records ";
-    for (std::size_t i = 0; i < numbers.size() && i < kMaxNamedRecords; ++i) {
-        if (i > 0) text += i + 1 == numbers.size() ? " and " : ", ";
-        text += std::to_string(numbers[i]);
-    }
-    if (numbers.size() > kMaxNamedRecords) text += " and " + std::to_string(numbers.size() - kMaxNamedRecords) + " more";
-    return text;
 }
 
 void check_records(const Job& job, const std::vector<RecordSummary>& records, std::vector<std::string>& found) {
@@ -92,31 +88,25 @@ void check_records(const Job& job, const std::vector<RecordSummary>& records, st
     }
 }
 
-// A separator that stands inside a line, where the others stand alone on
-// theirs, is most likely meant as a character of the text.
-void check_separator_inside_lines(const Job& job, const std::vector<RecordSummary>& records,
-                                  std::vector<std::string>& found) {
-    if (job.char_count == 0 || is_line_end(job.symbol_table[0])) return;
-    int alone = 0;
-    std::vector<int> inside;
-    for (std::size_t i = 0; i + 1 < records.size(); ++i) {
-        const std::string& before = records[i].text;
-        const std::string& after = records[i + 1].text;
-        const bool starts_line = before.empty() || is_line_end(static_cast<std::uint8_t>(before.back()));
-        const bool ends_line = after.empty() || is_line_end(static_cast<std::uint8_t>(after.front()));
-        if (starts_line && ends_line) {
-            ++alone;
-        } else if (!starts_line && !ends_line) {
-            inside.push_back(records[i].number);
+void check_separators(const Job& job, const ListingTexts& texts, const std::vector<RecordSummary>& records,
+                      std::vector<std::string>& found) {
+    if (texts.packed.empty()) return;
+    const auto separator = static_cast<std::uint8_t>(texts.packed[0]);
+    const bool starts_with_line_end =
+        !texts.laid_out.empty() && is_line_end(static_cast<std::uint8_t>(texts.laid_out[0]));
+    if (job.crlf_spc && separator == ' ' && starts_with_line_end) {
+        // The space -crlf-spc wrote for the first line end separates the
+        // records, and so does every space and every line end of the text.
+        if (texts.laid_out.find(' ') != std::string::npos) {
+            found.push_back("-crlf-spc made the separator a space, from the line end that starts the text: "
+                            "every space of the text separates records too");
         }
+        return;
     }
-    if (alone > 0 && !inside.empty()) {
-        found.push_back("the separator " + shown_byte(job.symbol_table[0]) + " stands inside a line after " +
-                        named_records(inside) + ": every later record number shifts by one");
-    }
+    check_separator_layout(texts.laid_out, separator, records, found);
 }
 
-void check_line_ends(const Job& job, const std::string& source, const std::vector<RecordSummary>& records,
+void check_line_ends(const Job& job, const ListingTexts& texts, const std::vector<RecordSummary>& records,
                      std::vector<std::string>& found) {
     bool cr = false;
     bool lf = false;
@@ -124,11 +114,11 @@ void check_line_ends(const Job& job, const std::string& source, const std::vecto
         cr = cr || record.text.find('\r') != std::string::npos;
         lf = lf || record.text.find('\n') != std::string::npos;
     }
-    if (job.only_cr && !cr && source.find('\n') != std::string::npos) {
-        found.push_back("-only-cr left no line end: the source ends its lines with LF alone");
+    if (job.only_cr && !cr && texts.laid_out.find('\n') != std::string::npos) {
+        found.push_back("-only-cr left no line end: the file ends its lines with LF alone");
     }
-    if (job.only_lf && !lf && source.find('\r') != std::string::npos) {
-        found.push_back("-only-lf left no line end: the source ends its lines with CR alone");
+    if (job.only_lf && !lf && texts.laid_out.find('\r') != std::string::npos) {
+        found.push_back("-only-lf left no line end: the file ends its lines with CR alone");
     }
 }
 
@@ -147,7 +137,7 @@ void check_image(const Job& job, std::vector<std::string>& found) {
 
 }  // namespace
 
-std::vector<std::string> check_packed_text(const Job& job, const std::string& source,
+std::vector<std::string> check_packed_text(const Job& job, const ListingTexts& texts,
                                            const std::vector<RecordSummary>& records) {
     std::vector<std::string> found;
     const bool has_open = !records.empty() && records.back().open;
@@ -157,23 +147,29 @@ std::vector<std::string> check_packed_text(const Job& job, const std::string& so
         found.push_back(job.char_count == 0 ? "no record at all: the text is empty"
                                             : "no record at all: a record needs a separator before and after it");
     }
+    // Line ends and spaces after the last separator are what the file's
+    // last line end (or the Desktop import's last space) leaves: no text.
     if (has_open && !job.oa) {
         const RecordSummary& open = records.back();
-        const std::string count = std::to_string(open.text.size());
-        found.push_back("text after the last separator: " + count +
-                        (open.text.size() == 1 ? " character" : " characters") + " that no record holds (-x shows them as record " + std::to_string(open.number) +
-                        "; calling it on the target runs past the image)");
+        if (!std::all_of(open.text.begin(), open.text.end(), is_blank)) {
+            const std::string count = std::to_string(open.text.size());
+            found.push_back("text after the last separator: " + count +
+                            (open.text.size() == 1 ? " character" : " characters") +
+                            " that no record holds (-x shows them as record " + std::to_string(open.number) +
+                            "; calling it on the target runs past the image)");
+        }
     }
-    if (job.oa && !source.empty() && job.char_count > 0 &&
-        static_cast<std::uint8_t>(source.back()) != job.symbol_table[0]) {
-        found.push_back("-oa dropped the last byte of the source, " +
-                        shown_byte(static_cast<std::uint8_t>(source.back())) + ", which is not the separator " +
-                        shown_byte(job.symbol_table[0]));
+    if (job.oa && !texts.file.empty() && !texts.packed.empty() &&
+        static_cast<std::uint8_t>(texts.file.back()) != static_cast<std::uint8_t>(texts.packed[0])) {
+        found.push_back("-oa dropped the last byte of the file, " +
+                        shown_byte(static_cast<std::uint8_t>(texts.file.back())) + ", which is not the separator " +
+                        shown_byte(static_cast<std::uint8_t>(texts.packed[0])));
     }
-    check_high_bytes(source, found);
+    const bool mark_told = check_byte_order_mark(job, texts, found);
+    check_high_bytes(job, texts, mark_told, found);
     check_records(job, records, found);
-    check_separator_inside_lines(job, records, found);
-    check_line_ends(job, source, records, found);
+    check_separators(job, texts, records, found);
+    check_line_ends(job, texts, records, found);
     check_image(job, found);
     return found;
 }

@@ -6,14 +6,17 @@
 #include <vector>
 
 #include "base/job.h"
+#include "cli/listing_texts.h"
 #include "cli/record_summary.h"
 
 namespace vendrel {
 
-// One line for each check that found something, naming the record or the
-// byte position. source is the text as it was read; records are the packed
-// job's records. Nothing found: an empty list.
-std::vector<std::string> check_packed_text(const Job& job, const std::string& source,
+// One line for each check that found something, naming the record and the
+// line. The checks look at what was packed, after the conversion table, the
+// Desktop import and the line-end option; those about the file itself (a
+// byte-order mark, bytes the conversion table leaves unmapped, -oa's dropped
+// byte) say so. Nothing found: an empty list.
+std::vector<std::string> check_packed_text(const Job& job, const ListingTexts& texts,
                                            const std::vector<RecordSummary>& records);
 
 }  // namespace vendrel
