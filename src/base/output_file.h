@@ -1,22 +1,48 @@
-// Writing an output file whole, without ever losing what was there.
+// Writing output files whole, without ever losing what was there.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace vendrel {
 
-// Writes length bytes of data to the file, replacing it, or after its old
-// content when append is set. Returns 0 or a reported error (-10 to -12).
+// One file a run writes: the name as given (messages name it so), the
+// bytes, and whether they go after the file's old content. With a
+// descriptor (not -1), the bytes go through it instead of the name.
+struct OutputRequest {
+    const char* path = nullptr;
+    const std::uint8_t* data = nullptr;
+    int length = 0;
+    bool append = false;
+    int descriptor = -1;
+};
+
+// Writes every output, all or nothing: when one fails, none changes.
+// Returns 0 or a reported error (-10 to -12, or kInterrupted).
 //
-// Nothing is lost on the way. A regular file is replaced atomically: the
-// bytes go to a temporary file beside it (".name.vendrel-XXXXXX"), which
-// takes the old file's permission bits and is then renamed over it, so the
-// file holds either its old bytes or all the new ones. A symlink is
-// followed, and the file it points to is replaced. An append copies the
-// old bytes and the new ones into the temporary file, under an advisory
-// lock on the file, so that concurrent appends follow each other whole.
-// Termination signals wait until the file is whole again.
-// Devices, FIFOs and pipes are written directly, without positioning.
+// - A regular file, or a name where none exists yet, is written under a
+//   lock on its directory that every writer takes, so concurrent replaces
+//   and appends end as some order of them, each whole. The new content
+//   (the old bytes first, for an append) goes to ".name.vendrel-XXXXXX"
+//   beside the file, with the old file's owner, group, permission bits and
+//   extended attributes (the access control list among them), and is
+//   renamed over it. A symlink is followed.
+// - Where a rename would change what the file is (other hard links,
+//   another user's file, an identity that cannot be copied, a directory
+//   that takes no new file), the file is written in place under the lock,
+//   its old bytes kept until the new ones are whole and put back on a
+//   failure.
+// - A name for a descriptor of the run (/dev/stdout, /dev/fd/N,
+//   /proc/self/fd/N), a device, a FIFO: written as a stream, never
+//   positioned or renamed over; such writes come last.
+// - Termination signals wait while files change. One that comes before
+//   any file changed, or while waiting for the lock, ends the writing with
+//   kInterrupted and nothing changed; once the files changed, the run
+//   finishes and the signal is forgotten.
+int write_output_files(std::span<const OutputRequest> outputs);
+
+// Writes length bytes of data to the file, replacing it, or after its old
+// content when append is set, as write_output_files does.
 int write_output_file(const char* path, const std::uint8_t* data, int length, bool append);
 
 // Refuses an output file that is the source or the conversion file (the

@@ -180,10 +180,19 @@ TEST(IncludeFile, IsNeverTheSourceNorTheOutput) {
     ScratchDir scratch;
     const std::string source = scratch.write("source.txt", kHostile);
     const std::string image = scratch.file("odd.vdl");
-    for (const std::string& include : {source, image}) {
-        const ProgramResult run = run_program({"-z80", "-o", image, "-inc", include, source});
-        EXPECT_EQ(run.exit_status, 32) << include;
-        EXPECT_EQ(run.err, "Output file '" + include + "' is the source or conversion file!\n\n");
+    struct Refusal {
+        std::string include;
+        int exit_status;
+        std::string err;
+    };
+    const Refusal refusals[] = {
+        {source, 32, "Output file '" + source + "' is the source or conversion file!\n\n"},
+        {image, 37, "Include file '" + image + "' is the output file!\n\n"},
+    };
+    for (const Refusal& refusal : refusals) {
+        const ProgramResult run = run_program({"-z80", "-o", image, "-inc", refusal.include, source});
+        EXPECT_EQ(run.exit_status, refusal.exit_status) << refusal.include;
+        EXPECT_EQ(run.err, refusal.err);
         EXPECT_EQ(read_file(source), kHostile);
         EXPECT_FALSE(file_exists(image));
     }

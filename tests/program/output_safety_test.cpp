@@ -198,8 +198,11 @@ const FaultCase kFaultCases[] = {
      }},
     {"ClosedStandardOutputWhilePacking",
      [](const ScratchDir& dir, const std::string& image) {
+         // The report cannot be printed: the run fails before it writes.
          Plan plan = replace(dir, image);
          plan.options.close_stdout = true;
+         plan.exit_status = 33;
+         plan.err = "Can't write to the standard output!\n\n";
          return plan;
      }},
     {"ExtractionToAClosedStandardOutput",

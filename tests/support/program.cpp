@@ -39,7 +39,8 @@ void write_all(int fd, const std::string& data) {
     ::dup2(out, 1);
     ::dup2(err, 2);
     if (!options.stdout_path.empty()) {
-        const int fd = ::open(options.stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        const int fd = ::open(options.stdout_path.c_str(),
+                              O_WRONLY | O_CREAT | (options.stdout_append ? O_APPEND : O_TRUNC), 0666);
         if (fd < 0 || ::dup2(fd, 1) < 0) ::_exit(126);
         ::close(fd);
     }
@@ -52,10 +53,11 @@ void write_all(int fd, const std::string& data) {
         ::signal(SIGXFSZ, SIG_IGN);
     }
     std::vector<char*> argv;
+    for (const std::string& word : options.wrapper) argv.push_back(const_cast<char*>(word.c_str()));
     argv.push_back(const_cast<char*>(VENDREL_BINARY));
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    ::execv(VENDREL_BINARY, argv.data());
+    ::execv(argv.front(), argv.data());
     ::_exit(127);
 }
 

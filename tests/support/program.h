@@ -25,6 +25,8 @@ struct ProgramOptions {
     std::string stdout_path;        // standard output opened on this file instead of captured
     std::string working_dir;        // empty: this process's
     int umask = -1;                 // the child's umask; -1: inherited
+    bool stdout_append = false;     // stdout_path opened for appending (">>") instead of truncated
+    std::vector<std::string> wrapper;  // a command the program runs under (such as strace and its options)
 };
 
 ProgramResult run_program_with(const std::vector<std::string>& args, const ProgramOptions& options);
