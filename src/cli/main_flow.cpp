@@ -139,7 +139,8 @@ int run(int argc, const char* const* argv) {
         result = job->list ? list_image_records(*job) : extract_from_image(*job);
     } else if (result == 0) {
         // 4. Prepare and pack the text, compose the image or tape file,
-        // and report; the listing checks the source as it was read.
+        // and report; the listing checks what was packed, and keeps the
+        // file as it was read for the checks that concern the file.
         const std::string source = job->list ? source_text(*job) : std::string();
         result = pack_source(*job);
         if (result == 0) result = compose_output(*job);
