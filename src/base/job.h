@@ -86,6 +86,7 @@ struct Job {
     std::int32_t best;            // -best
     const char* include_path;     // -inc
     const char* include_prefix;   // -inc-prefix, null = derived from the output name
+    std::int32_t tape_block;      // -xb: which image of a tape, from 1; 0 = the first, -1 = a bad value
 };
 
 inline bool is_extraction(const Job& job) { return job.extract_from >= 0; }

@@ -15,7 +15,7 @@ namespace vendrel {
 namespace {
 
 // How an option's argument is taken.
-enum class OptionKind { help, flag, address, records, output, conversion, tape_name, width, name };
+enum class OptionKind { help, flag, address, records, output, conversion, tape_name, width, name, tape_block };
 
 struct Option {
     const char* name;
@@ -53,6 +53,7 @@ constexpr Option kOptions[] = {
     {"-w", OptionKind::width, nullptr, nullptr},
     {"-inc", OptionKind::name, nullptr, nullptr, &Job::include_path},
     {"-inc-prefix", OptionKind::name, nullptr, nullptr, &Job::include_prefix},
+    {"-xb", OptionKind::tape_block, nullptr, nullptr},
 };
 
 const Option* find_option(const char* argument) {
@@ -114,6 +115,13 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
                 if (job.line_width < 1 || job.line_width > 65535) return report_error(kBadAddress, option->name);
                 break;
             }
+            case OptionKind::tape_block: {
+                // Refused after the scan, when the file it concerns is known.
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                const int block = parse_whole_number(argv[++i]);
+                job.tape_block = block >= 1 ? block : -1;
+                break;
+            }
             case OptionKind::name:
                 if (values_left < 1) return report_error(kMissingOptionValue, option->name);
                 if (job.*option->text != nullptr) return report_error(kBadCombination);
@@ -161,6 +169,7 @@ bool options_fit_together(const Job& job) {
     // packing run (-list also lists an image's records), the search packs.
     const bool describing = job.best || job.line_width > 0 || job.include_path != nullptr;
     if (extracting && describing) return false;
+    if (job.tape_block != 0 && !extracting) return false;
     if (job.include_prefix != nullptr && job.include_path == nullptr) return false;
     return true;
 }
@@ -221,6 +230,7 @@ int complete_job(Job& job) {
     if (job.include_prefix != nullptr && !is_include_identifier(job.include_prefix)) {
         return report_error(kBadCombination);
     }
+    if (job.tape_block < 0) return report_error(kBadTapeBlock, job.source_path);
     if (job.load_address == -1) job.load_address = job.z80 ? 32768 : 0;
     if (job.print_address == -1) job.print_address = job.z80 ? 16 : 0x8500;
     if (!is_extraction(job) && !job.z80 && !job.i8080) return report_error(kNoRoutineType);
@@ -237,6 +247,15 @@ int parse_number(const char* text) {
     if (value < INT32_MIN) value = INT32_MIN;
     if (value < 0) return -1;
     if (value == 0 && *end != '\0') return -1;
+    return static_cast<int>(value);
+}
+
+int parse_whole_number(const char* text) {
+    if (*text < '0' || *text > '9') return -1;
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 0);
+    if (*end != '\0' || errno == ERANGE || value > 65535) return -1;
     return static_cast<int>(value);
 }
 

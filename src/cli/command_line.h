@@ -14,4 +14,10 @@ int parse_command_line(int argc, const char* const* argv, Job*& job);
 // with 0x), or -1 when the text is not acceptable.
 int parse_number(const char* text);
 
+// Value of a numeric option of the newer ones, which must be a number and
+// nothing else: digits from the first character to the last (decimal,
+// octal with a leading 0, hexadecimal with 0x), at most 65535. Anything
+// else gives -1: an empty text, a sign, white space, "32x", "0x".
+int parse_whole_number(const char* text);
+
 }  // namespace vendrel

@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "tape/tape_reader.h"
 #include "tape/tape_writer.h"
 #include "target/unpack_routines.h"
 #include "target/packed_image.h"
@@ -14,6 +15,19 @@ namespace {
 constexpr int kFillRunLength = 16;
 constexpr int kHeaderFieldsLength = 14;
 constexpr int kHeaderMark = 0x3F;
+constexpr std::uint8_t kFillBytes[] = {0xFF, 0x00, 0x55};
+constexpr int kFillLength = kFillRunLength * 3;
+constexpr int kHeaderLengthOffset = 4;  // in the fields: number, mark, load address, then length - 1
+
+// True when the header block at offset has the three fill runs and its
+// fields add up to their checksum.
+bool is_header_block(const TapeReader& tape, int offset) {
+    for (int i = 0; i < kFillLength; ++i) {
+        if (tape.file[offset + i] != kFillBytes[i / kFillRunLength]) return false;
+    }
+    const std::uint8_t* fields = tape.file + offset + kFillLength;
+    return sum_checksum(fields, kHeaderFieldsLength, 0) == fields[kHeaderFieldsLength];
+}
 
 }  // namespace
 
@@ -46,6 +60,23 @@ void compose_ptp_file(Job& job) {
     out.byte(sum_checksum(data, total, 0));
 
     job.final_length = total + kPtpFraming;
+}
+
+bool read_ptp_files(const std::uint8_t* file, int length, std::vector<TapeData>& files) {
+    TapeReader tape{file, length};
+    while (!tape.at_end()) {
+        if (tape.length_word() != kPtpHeaderBlockLength) return false;
+        const int header = tape.block(kPtpHeaderBlockLength);
+        if (header < 0 || !is_header_block(tape, header)) return false;
+        // The header holds the data's length minus one; the data block adds
+        // its checksum.
+        const int data_length = tape.word_at(header + kFillLength + kHeaderLengthOffset) + 1;
+        if (tape.length_word() != data_length + 1) return false;
+        const int data = tape.block(data_length + 1);
+        if (data < 0 || sum_checksum(file + data, data_length, 0) != file[data + data_length]) return false;
+        files.push_back({data, data_length});
+    }
+    return true;
 }
 
 }  // namespace vendrel

@@ -1,5 +1,5 @@
-// Extraction through the built program: -x with and without -o, -dtp,
-// -append, and refusal of tape files.
+// Extraction through the built program: -x with and without -o, -dtp and
+// -append (tape files: tape_extraction_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -84,19 +84,6 @@ TEST_F(ExtractProgram, AppendAddsToTheOutputFileAndAnEmptyResultAddsNothing) {
     EXPECT_EQ(read_file(out), "old\r#one\r\n#\r");
     EXPECT_EQ(run_program({"-x", "2", "2", "-o", out, image}).exit_status, 0);
     EXPECT_EQ(read_file(out), "#two\r\n#\r") << "without -append the file is replaced";
-}
-
-TEST_F(ExtractProgram, TapeFilesAreRefused) {
-    const struct {
-        std::vector<std::string> options;
-        const char* name;
-    } tapes[] = {{{"-z80", "-tap"}, "one_two.tap"}, {{"-i8080", "-ptp"}, "one_two.ptp"}};
-    for (const auto& tape : tapes) {
-        const std::string file = pack(kOneTwo, tape.options, tape.name);
-        const ProgramResult run = run_program({"-x", "0", "0", file});
-        EXPECT_EQ(run.exit_status, 22);
-        EXPECT_EQ(run.err, "Source file is not Vendrel's packed file '" + file + "'!\n\n");
-    }
 }
 
 TEST_F(ExtractProgram, PackedGeneratedTextsComeBackThroughTheProgram) {

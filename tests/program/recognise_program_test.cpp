@@ -35,8 +35,10 @@ const ReadBackCase kReadBackCases[] = {
     {"z80_code_stream_wrapped", {"-z80", "-a", "65470"}, 0, true},
     {"i8080_code_stream_wrapped", {"-i8080", "-a", "65456"}, 0, true},
     {"truncated_image", {"-z80"}, 5, false},
-    {"tap_file", {"-z80", "-tap"}, 0, false},
-    {"ptp_file", {"-i8080", "-ptp"}, 0, false},
+    {"tap_file", {"-z80", "-tap"}, 0, true},
+    {"ptp_file", {"-i8080", "-ptp"}, 0, true},
+    {"truncated_tap_file", {"-z80", "-tap"}, 1, false},
+    {"truncated_ptp_file", {"-i8080", "-ptp", "-oa"}, 1, false},
 };
 
 class ReadBack : public testing::TestWithParam<ReadBackCase> {};
