@@ -111,8 +111,8 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
                 break;
             case OptionKind::width: {
                 if (values_left < 1) return report_error(kMissingOptionValue, option->name);
-                job.line_width = parse_number(argv[++i]);
-                if (job.line_width < 1 || job.line_width > 65535) return report_error(kBadAddress, option->name);
+                job.line_width = parse_whole_number(argv[++i]);
+                if (job.line_width < 1) return report_error(kBadLineWidth);
                 break;
             }
             case OptionKind::tape_block: {
@@ -198,15 +198,38 @@ int derive_output_name(Job& job) {
     return 0;
 }
 
+bool is_utf8_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Where a name of length bytes is cut to at most limit bytes: at limit,
+// unless a UTF-8 character stands across it; then before that character.
+// Bytes that do not form UTF-8 (as in an 8-bit character set) are cut
+// where they fall.
+std::size_t name_cut(const char* name, std::size_t length, std::size_t limit) {
+    if (length <= limit) return length;
+    const auto byte = [name](std::size_t at) { return static_cast<unsigned char>(name[at]); };
+    std::size_t lead = limit;
+    while (lead > 0 && limit - lead < 3 && is_utf8_continuation(byte(lead))) --lead;
+    if (lead == limit) return limit;
+    const unsigned char first = byte(lead);
+    const std::size_t size = first >= 0xF0 && first <= 0xF4 ? 4 : first >= 0xE0 ? 3 : first >= 0xC2 ? 2 : 0;
+    if (first >= 0xF5 || size <= limit - lead || lead + size > length) return limit;
+    for (std::size_t at = lead + 1; at < lead + size; ++at) {
+        if (!is_utf8_continuation(byte(at))) return limit;
+    }
+    return lead;
+}
+
 // The tape block name taken from a file name: after the last "\" (or else
-// the last "/"), at most as long as the format allows, cut at the first ".".
+// the last "/"), at most as long as the format allows and never inside a
+// UTF-8 character, cut at the first ".".
 void derive_tape_name(Job& job, const char* file_name) {
     const char* start = std::strrchr(file_name, '\\');
     if (start == nullptr) start = std::strrchr(file_name, '/');
     start = start != nullptr ? start + 1 : file_name;
     const std::size_t limit = job.tap ? kTapNameWidth : kPtpNameWidth;
-    std::strncpy(job.tape_name, start, limit);
-    job.tape_name[limit] = '\0';
+    const std::size_t length = name_cut(start, std::strlen(start), limit);
+    std::memcpy(job.tape_name, start, length);
+    job.tape_name[length] = '\0';
     if (char* dot = std::strchr(job.tape_name, '.')) *dot = '\0';
 }
 
