@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -50,6 +51,22 @@ ProgramOptions slow_fsync(bool fail = false) {
     options.wrapper = {"/usr/bin/strace", "-f", "-qq", "-o", "/dev/null", "-e", "trace=fsync", "-e",
                        std::string("inject=fsync:delay_enter=1000000") + (fail ? ":error=EIO" : "")};
     return options;
+}
+
+// Runs the program as the unprivileged user nobody.
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNobodyGroup = 65534;
+
+ProgramOptions as_nobody() {
+    ProgramOptions options;
+    options.wrapper = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    return options;
+}
+
+// Whether nobody can run the built program at all (the build may sit in a
+// directory only root enters).
+bool nobody_can_run() {
+    return ::geteuid() == 0 && run_program_with({"-h"}, as_nobody()).exit_status == 0;
 }
 
 bool eventually(const std::function<bool()>& condition) {
@@ -202,6 +219,38 @@ const NothingLostCase kCases[] = {
          char value[8] = {};
          EXPECT_EQ(::getxattr(target.c_str(), "user.origin", value, sizeof value), 4);
          EXPECT_STREQ(value, "kept");
+     }},
+    {"7_AnotherUsersFileStaysTheirs",
+     [](const ScratchDir& dir) {
+         // A root-owned file that a group member may write, in a directory
+         // anyone may write to: the writer is not root and cannot give a
+         // new file root's name, so the file is written in place.
+         if (!nobody_can_run()) GTEST_SKIP() << "needs root, and a build that another user can run";
+         const std::string tape = tape_of(dir, "ONE");
+         fs::permissions(dir.path(), fs::perms::all | fs::perms::sticky_bit);
+         const std::string target = dir.write("t.tap", kPrecious);
+         ASSERT_EQ(::chown(target.c_str(), 0, kNobodyGroup), 0);
+         ASSERT_EQ(::chmod(target.c_str(), 0660), 0);
+         const ProgramResult run = run_program_with(tape_run(dir, "ONE", target, false), as_nobody());
+         EXPECT_EQ(run.exit_status, 0) << run.err;
+         EXPECT_EQ(read_file(target), tape);
+         struct stat info {};
+         ASSERT_EQ(::stat(target.c_str(), &info), 0);
+         EXPECT_EQ(info.st_uid, 0u);
+         EXPECT_EQ(info.st_gid, kNobodyGroup);
+         EXPECT_EQ(info.st_mode & 07777, 0660u);
+     }},
+    {"7_DirectoryThatTakesNoNewFile",
+     [](const ScratchDir& dir) {
+         if (!nobody_can_run()) GTEST_SKIP() << "needs root, and a build that another user can run";
+         const std::string tape = tape_of(dir, "ONE");
+         const std::string target = dir.write("t.tap", kPrecious);
+         ASSERT_EQ(::chown(target.c_str(), kNobody, kNobodyGroup), 0);
+         fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+         const ProgramResult run = run_program_with(tape_run(dir, "ONE", target, true), as_nobody());
+         EXPECT_EQ(run.exit_status, 0) << run.err;
+         EXPECT_EQ(read_file(target), kPrecious + tape);
      }},
     {"8_ListingToAFullDevice",
      [](const ScratchDir& dir) {
