@@ -57,6 +57,15 @@ bool DirectoryLocks::take(const std::vector<std::filesystem::path>& directories)
     return true;
 }
 
+bool DirectoryLocks::holds(const std::filesystem::path& directory) const {
+    struct stat wanted {};
+    if (::stat(directory.empty() ? "." : directory.c_str(), &wanted) != 0) return false;
+    return std::any_of(held_.begin(), held_.end(), [&](int descriptor) {
+        struct stat info {};
+        return ::fstat(descriptor, &info) == 0 && info.st_dev == wanted.st_dev && info.st_ino == wanted.st_ino;
+    });
+}
+
 DirectoryLocks::~DirectoryLocks() {
     // Closing the directory lets its lock go.
     for (const int descriptor : held_) ::close(descriptor);

@@ -23,6 +23,9 @@ public:
     // permission, no lock support) is written without its lock.
     bool take(const std::vector<std::filesystem::path>& directories);
 
+    // Whether this run holds the lock of the directory.
+    bool holds(const std::filesystem::path& directory) const;
+
 private:
     std::vector<int> held_;
 };

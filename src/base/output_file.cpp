@@ -250,7 +250,9 @@ int write_output_files(std::span<const OutputRequest> requests) {
     DirectoryLocks locks;
     if (result == 0 && !locks.take(directories)) result = report_error(kInterrupted, first);
     for (Output& output : outputs) {
-        if (result == 0 && output.way != Way::stream) result = prepare(output, requests.size() > 1);
+        if (result != 0 || output.way == Way::stream) continue;
+        if (locks.holds(output.target.parent_path())) remove_stale_temporaries(output.target);
+        result = prepare(output, requests.size() > 1);
     }
     if (result == 0 && HeldSignals::interrupted()) result = report_error(kInterrupted, first);
     if (result == 0) result = commit_all(outputs);

@@ -48,4 +48,17 @@ std::string temporary_name(const fs::path& target) {
     return (target.parent_path() / ("." + name + suffix)).string();
 }
 
+void remove_stale_temporaries(const fs::path& target) {
+    const std::string pattern = fs::path(temporary_name(target)).filename().string();
+    const std::string head = pattern.substr(0, pattern.size() - 6);  // without the XXXXXX
+    std::error_code error;
+    const fs::path directory = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    for (const auto& entry : fs::directory_iterator(directory, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == pattern.size() && name.starts_with(head) && entry.is_regular_file(error)) {
+            fs::remove(entry.path(), error);
+        }
+    }
+}
+
 }  // namespace vendrel

@@ -22,4 +22,9 @@ bool same_output_file(const char* first, const char* second);
 // within the longest file name; a template for mkstemp.
 std::string temporary_name(const std::filesystem::path& target);
 
+// Removes the temporary files of target that runs killed by SIGKILL left
+// behind. Only for a run that holds the directory's lock: every other
+// writer makes its temporary file under that lock, so none is in use.
+void remove_stale_temporaries(const std::filesystem::path& target);
+
 }  // namespace vendrel

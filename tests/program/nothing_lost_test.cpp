@@ -281,6 +281,17 @@ const NothingLostCase kCases[] = {
          EXPECT_EQ(wait_for(append), 0);
          EXPECT_EQ(read_file(target), tape);
      }},
+    {"9_TemporaryFileOfAKilledRunIsCleared",
+     [](const ScratchDir& dir) {
+         const std::string tape = tape_of(dir, "ONE");
+         const std::string stale = dir.write(".t.tap.vendrel-Ab12Cd", "half");
+         const std::string other = dir.write(".u.tap.vendrel-Ab12Cd", "another file's");
+         const ProgramResult run = run_program(tape_run(dir, "ONE", dir.file("t.tap"), true));
+         EXPECT_EQ(run.exit_status, 0) << run.err;
+         EXPECT_EQ(read_file(dir.file("t.tap")), tape);
+         EXPECT_FALSE(file_exists(stale));
+         EXPECT_TRUE(file_exists(other));
+     }},
 };
 
 class NothingLost : public testing::TestWithParam<NothingLostCase> {};
