@@ -251,7 +251,7 @@ int complete_job(Job& job) {
     }
     // A bad prefix is refused before anything is written.
     if (job.include_prefix != nullptr && !is_include_identifier(job.include_prefix)) {
-        return report_error(kBadCombination);
+        return report_error(kBadIncludePrefix, job.include_prefix);
     }
     if (job.tape_block < 0) return report_error(kBadTapeBlock, job.source_path);
     if (job.load_address == -1) job.load_address = job.z80 ? 32768 : 0;

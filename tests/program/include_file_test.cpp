@@ -169,8 +169,8 @@ TEST(IncludeHeader, RefusesAPrefixThatIsNoName) {
     const std::string source = scratch.write("source.txt", kHostile);
     const ProgramResult run = run_program({"-z80", "-o", scratch.file("odd.vdl"), "-inc", scratch.file("odd.inc"),
                                            "-inc-prefix", "9lives", source});
-    EXPECT_EQ(run.exit_status, 3);
-    EXPECT_EQ(run.err, "Bad combination of options!\n\n");
+    EXPECT_EQ(run.exit_status, 36);
+    EXPECT_EQ(run.err, "Bad include file prefix '9lives'!\n\n");
     EXPECT_FALSE(file_exists(scratch.file("odd.inc")));
     EXPECT_FALSE(file_exists(scratch.file("odd.vdl"))) << "refused before anything is written";
 }
