@@ -1,10 +1,13 @@
 // Measures the -best search on text files: for each, the raw Z80 image of
 // the default packer and of the search, and, run record by record on the
 // emulated CPU, the deepest stack and the T-states per printed character of
-// both. Each file is packed as it stands: its first byte separates records.
-// T-states count the expansion of the record, not the search for it.
+// both, and how many percent more T-states per character the search's image
+// takes (T+%). Each file is packed as it stands: its first byte separates
+// records. T-states count the expansion of the record, not the search for it.
 //
-// Usage: best_measure FILE...   (one table line per file, then the total)
+// Usage: best_measure FILE...   (one table line per file, then the total
+// with the range of T+%)
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -104,10 +107,13 @@ Figures measure(Job& job, const PhraseImage& image, const std::vector<std::strin
 
 int main(int argc, char** argv) {
     using namespace vendrel;
-    std::printf("%-28s %7s %8s %8s %7s %6s %6s %8s %8s %7s\n", "text", "source", "default", "best", "gain%", "stack",
-                "stack", "T/char", "T/char", "ms");
+    std::printf("%-28s %7s %8s %8s %7s %6s %6s %8s %8s %6s %7s\n", "text", "source", "default", "best", "gain%",
+                "stack", "stack", "T/char", "T/char", "T+%", "ms");
     long long total_default = 0;
     long long total_best = 0;
+    double least_tstate_change = 0;
+    double most_tstate_change = 0;
+    bool measured = false;
     int status = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string text = read_file(argv[i]);
@@ -134,15 +140,22 @@ int main(int argc, char** argv) {
         }
         std::string name = argv[i];
         name = name.substr(name.find_last_of('/') + 1);
-        std::printf("%-28s %7zu %8d %8d %7.2f %6d %6d %8.1f %8.1f %7.0f\n", name.c_str(), text.size(), before.bytes,
-                    after.bytes, 100.0 * (before.bytes - after.bytes) / before.bytes, before.deepest_stack,
-                    after.deepest_stack, before.tstates_per_character, after.tstates_per_character, ms);
+        const double tstate_change =
+            100.0 * (after.tstates_per_character - before.tstates_per_character) / before.tstates_per_character;
+        least_tstate_change = measured ? std::min(least_tstate_change, tstate_change) : tstate_change;
+        most_tstate_change = measured ? std::max(most_tstate_change, tstate_change) : tstate_change;
+        measured = true;
+        std::printf("%-28s %7zu %8d %8d %7.2f %6d %6d %8.1f %8.1f %6.2f %7.0f\n", name.c_str(), text.size(),
+                    before.bytes, after.bytes, 100.0 * (before.bytes - after.bytes) / before.bytes,
+                    before.deepest_stack, after.deepest_stack, before.tstates_per_character,
+                    after.tstates_per_character, tstate_change, ms);
         total_default += before.bytes;
         total_best += after.bytes;
     }
     if (total_default > 0) {
-        std::printf("%-28s %7s %8lld %8lld %7.2f\n", "total", "", total_default, total_best,
-                    100.0 * static_cast<double>(total_default - total_best) / static_cast<double>(total_default));
+        std::printf("%-28s %7s %8lld %8lld %7.2f   T+%% from %.2f to %.2f\n", "total", "", total_default, total_best,
+                    100.0 * static_cast<double>(total_default - total_best) / static_cast<double>(total_default),
+                    least_tstate_change, most_tstate_change);
     }
     return status;
 }

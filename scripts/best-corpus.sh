@@ -3,7 +3,8 @@
 # fortune files) with the default packer and with the -best search and
 # prints the per-text table: raw Z80 image bytes of both, the gain, the
 # deepest stack of any record and the T-states per printed character of
-# both (every record run on the emulated CPU), then the total.
+# both (every record run on the emulated CPU) with how many percent more
+# the search's image takes, then the total and the range of that percentage.
 #
 # Records are made as a user would: in the licences and help files every
 # blank line becomes a separator, in the fortune files every '%' line; the
