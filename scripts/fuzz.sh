@@ -29,7 +29,7 @@ for arg in "$@"; do
         *) targets+=("$arg") ;;
     esac
 done
-all_targets=(command_line conversion_table desktop_import pack_round_trip extract)
+all_targets=(command_line conversion_table desktop_import pack_round_trip extract tape_extract)
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 
 # Executions per target and mode: short, medium, long. Packing a text and
