@@ -1,7 +1,7 @@
 #include "extract/extract_records.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "base/errors.h"
 
@@ -9,39 +9,30 @@ namespace vendrel {
 
 namespace {
 
-constexpr int kAllRecords = 65536;
-
 // Ends a record with CR unless its last byte already ends a line (on a
 // sound image the record holds at least its separator character).
-void close_line(const Job& job, ExtractionCursor& cursor) {
-    if (cursor.write > job.image_buffer) {
-        const std::uint8_t last = cursor.write[-1];
+void close_line(const Job& job, ExtractedText& text) {
+    if (text.write > job.image_buffer) {
+        const std::uint8_t last = text.write[-1];
         if (last == kCarriageReturn || last == kLineFeed) return;
     }
-    put_byte(cursor, kCarriageReturn);
+    put_byte(text, kCarriageReturn);
 }
 
 // With -dtp every record is one Desktop line, which starts with its head byte.
-void start_line(const Job& job, ExtractionCursor& cursor) {
-    if (job.dtp) put_byte(cursor, kDesktopLineHead);
+void start_line(const Job& job, ExtractedText& text) {
+    if (job.dtp) put_byte(text, kDesktopLineHead);
 }
 
-ExtractionCursor open_cursor(const Job& job) {
-    // Recognition has checked that the code stream lies inside the loaded
-    // file (for an -oa image, one byte beyond it, the 0 after the file); the
-    // clamps only keep a slip elsewhere from reading past the text buffer.
-    const std::uint8_t* buffer_end = job.text_buffer + kTextBufferSize;
-    const int stream_offset = std::clamp(job.routine_length + job.symbol_table_size, 0, kTextBufferSize);
-    const std::uint8_t* start = job.text_buffer + stream_offset;
-    const int stream_length = std::clamp(job.packed_length, 0, static_cast<int>(buffer_end - start));
-    return ExtractionCursor{start, start + stream_length, job.image_buffer,
-                            job.image_buffer + kImageBufferSize - 1, false};
-}
-
-// True when the code stream ends one byte past the text buffer, as the
-// stream of an -oa image that fills the whole buffer does.
-bool stream_passes_buffer(const Job& job) {
-    return job.routine_length + job.symbol_table_size + job.packed_length == kTextBufferSize + 1;
+// Once the text has outgrown the image buffer nothing more is expanded, so
+// even a pair table that doubles its text at every level costs no more
+// than one buffer's worth.
+void expand_into(const PackedCodes& codes, int code, ExtractedText& text) {
+    auto put = [&](std::uint8_t character) {
+        put_byte(text, character);
+        return !text.overflow;
+    };
+    if (!text.overflow) expand_characters(codes, code, put);
 }
 
 }  // namespace
@@ -49,54 +40,37 @@ bool stream_passes_buffer(const Job& job) {
 // A record ends at its closing code 0, or at the end of the code stream when
 // the text did not end with the separator: the bytes after the stream are
 // never taken for codes.
-void extract_record(const Job& job, ExtractionCursor& cursor) {
-    start_line(job, cursor);
-    expand_code(job, cursor, kSeparatorCode);
-    while (cursor.read < cursor.limit && *cursor.read != kSeparatorCode) {
-        expand_code(job, cursor, *cursor.read++);
-    }
-    if (cursor.read < cursor.limit) ++cursor.read;
-    close_line(job, cursor);
+void extract_record(const Job& job, const PackedCodes& codes, const RecordSpan& record, ExtractedText& text) {
+    start_line(job, text);
+    expand_into(codes, kSeparatorCode, text);
+    for (int at = record.begin; at < record.end; ++at) expand_into(codes, codes.code_stream[at], text);
+    close_line(job, text);
 }
 
 int extract_records(Job& job) {
-    ExtractionCursor cursor = open_cursor(job);
+    const PackedCodes codes = packed_codes_of(job);
+    const RecordWalk walk = walk_records(codes);
+    ExtractedText text{job.image_buffer, job.image_buffer + kImageBufferSize - 1, false};
 
     const bool all = job.extract_from == 0;
-    int skip = all ? 1 : job.extract_from;
-    int count = all ? kAllRecords : job.extract_to - job.extract_from + 1;
+    const int first = all ? 1 : job.extract_from;
+    const int last = all ? std::numeric_limits<int>::max() : job.extract_to;
+    if (walk.separators < first) return 0;  // fewer records than from: an empty result
 
-    // An image made with -oa that fills the whole text buffer ends its code
-    // stream with the 0 behind the buffer: the cursor stops at the buffer's
-    // end, and that last separator is counted here instead.
-    bool closing_zero = stream_passes_buffer(job);
-
-    while (skip > 0 && cursor.read < cursor.limit) {
-        if (*cursor.read++ == kSeparatorCode) --skip;
-    }
-    if (skip > 0 && closing_zero) {
-        --skip;
-        closing_zero = false;
-    }
-    if (skip > 0) return 0;  // fewer records than from: an empty result
-
-    for (; count > 0 && cursor.read < cursor.limit && !cursor.overflow; --count) {
-        extract_record(job, cursor);
-    }
-    // A record that starts right at that closing 0 is an empty one.
-    if (closing_zero && count > 0 && cursor.read == cursor.limit && cursor.limit[-1] == kSeparatorCode) {
-        extract_record(job, cursor);
+    for (const RecordSpan& record : walk.records) {
+        if (record.number > last || text.overflow) break;
+        if (record.number >= first) extract_record(job, codes, record, text);
     }
     // The closing line: a record without codes, so that the text again ends
     // with a separator.
-    start_line(job, cursor);
-    expand_code(job, cursor, kSeparatorCode);
-    close_line(job, cursor);
+    start_line(job, text);
+    expand_into(codes, kSeparatorCode, text);
+    close_line(job, text);
 
-    if (cursor.overflow) return report_error(kExtractedTextTooLong);
+    if (text.overflow) return report_error(kExtractedTextTooLong);
 
-    job.final_length = static_cast<std::int32_t>(cursor.write - job.image_buffer);
-    *cursor.write = kEndMark;
+    job.final_length = static_cast<std::int32_t>(text.write - job.image_buffer);
+    *text.write = kEndMark;
 
     if (job.output_path != nullptr) return 0;
     // The text must reach the console: a full disk or a closed standard

@@ -5,14 +5,12 @@
 #include <string>
 
 #include "base/job.h"
+#include "base/record_walker.h"
 
 namespace vendrel {
 
-// The two positions of one extraction: where the next code is read in the
-// code stream, and where the next character goes in the image buffer.
-struct ExtractionCursor {
-    const std::uint8_t* read;
-    const std::uint8_t* limit;  // end of the code stream
+// Where the next character of the extracted text goes in the image buffer.
+struct ExtractedText {
     std::uint8_t* write;
     std::uint8_t* write_limit;  // last byte of the image buffer, kept for the end mark
     bool overflow;              // a character did not fit; later writes are dropped
@@ -20,20 +18,17 @@ struct ExtractionCursor {
 
 // Writes one byte of extracted text at the write position; a byte that
 // would leave no room for the end mark sets overflow instead.
-inline void put_byte(ExtractionCursor& cursor, std::uint8_t byte) {
-    if (cursor.write >= cursor.write_limit) {
-        cursor.overflow = true;
+inline void put_byte(ExtractedText& text, std::uint8_t byte) {
+    if (text.write >= text.write_limit) {
+        text.overflow = true;
         return;
     }
-    *cursor.write++ = byte;
+    *text.write++ = byte;
 }
 
-// Writes the characters of code (0 to 255) at the write position.
-void expand_code(const Job& job, ExtractionCursor& cursor, int code);
-
-// Writes the record that starts at the read position and leaves the read
-// position after its closing code 0 (or at the end of the code stream).
-void extract_record(const Job& job, ExtractionCursor& cursor);
+// Writes one record of the stream: its separator character, its codes
+// expanded, and a CR unless its last character ends a line.
+void extract_record(const Job& job, const PackedCodes& codes, const RecordSpan& record, ExtractedText& text);
 
 // Expands records extract_from..extract_to into job.image_buffer, sets
 // final_length, and prints them on standard output when no output file is
