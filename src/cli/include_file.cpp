@@ -88,16 +88,21 @@ std::string padded(std::string text, std::size_t width) {
     return text;
 }
 
-std::vector<IncludeValue> include_values(const Job& job, const std::string& prefix) {
+std::vector<IncludeValue> include_values(const Job& job, const CallingConvention& calls, const std::string& prefix) {
     const int end = job.load_address + job.total_length;
     const std::string records = std::to_string(job.record_count);
+    const std::string record_register = calls.record_register;
+    const std::string load_meaning = "load address: call it with the record number in " + record_register;
+    const std::string print_meaning = std::string("print address: gets each character in ") +
+                                      calls.character_register + ", must keep " + calls.kept_registers;
     return {
-        {prefix + "_LOAD", job.load_address, true, "load address: call it with the record number in DE"},
-        {prefix + "_PRINT", job.print_address, true, "print address: gets each character in A, must keep DE"},
+        {prefix + "_LOAD", job.load_address, true, load_meaning},
+        {prefix + "_PRINT", job.print_address, true, print_meaning},
         {prefix + "_ROUTINE_LENGTH", job.routine_length, false, "unpack routine at the start of the image"},
         {prefix + "_LENGTH", job.total_length, false, "image length: routine, symbol table and codes"},
         {prefix + "_END", end & 0xFFFF, true, end_meaning(end)},
-        {prefix + "_RECORDS", job.record_count, false, "number of records: call with DE = 1 .. " + records},
+        {prefix + "_RECORDS", job.record_count, false,
+         "number of records: call with " + record_register + " = 1 .. " + records},
     };
 }
 
@@ -126,10 +131,14 @@ std::string include_text(const Job& job, IncludeForm form, const std::string& pr
     const char* output = job.output_path != nullptr ? job.output_path : "";
     const std::string image = record_preview(base_name(output), kMaxOutputNameLength);
     const PackedText packed = packed_text_of(job);
-    const char* routine = packed.kind == RoutineKind::z80 ? "Z80" : "i8080";
-    lines.push_back(comment(form, "Packed image " + image + " (" + routine + " routine), made by Vendrel."));
-    lines.push_back(comment(form, "Put a record number in DE and call " + prefix + "_LOAD; the record is printed"));
-    lines.push_back(comment(form, "through " + prefix + "_PRINT. AF, BC, DE and HL change; Z is set when the"));
+    const CpuDescription& cpu = *packed.cpu;
+    const CallingConvention& calls = cpu.calls;
+    const std::string changed = calls.changed_registers;
+    lines.push_back(comment(form, "Packed image " + image + " (" + cpu.name + " routine), made by Vendrel."));
+    lines.push_back(comment(form, "Put a record number in " + std::string(calls.record_register) + " and call " +
+                                      prefix + "_LOAD; the record is printed"));
+    lines.push_back(comment(form, "through " + prefix + "_PRINT. " + changed + " change; " + calls.found_flag +
+                                      " is set when the"));
     lines.push_back(comment(form, "record was found."));
     lines.emplace_back();
     const std::string guard = prefix + "_VENDREL_H";
@@ -139,7 +148,7 @@ std::string include_text(const Job& job, IncludeForm form, const std::string& pr
         lines.emplace_back();
     }
 
-    const std::vector<IncludeValue> values = include_values(job, prefix);
+    const std::vector<IncludeValue> values = include_values(job, calls, prefix);
     std::size_t name_width = 0;
     for (const IncludeValue& value : values) name_width = std::max(name_width, value.name.size());
     for (const IncludeValue& value : values) lines.push_back(value_line(form, value, name_width));

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "base/text_codes.h"
-#include "target/image_format.h"
 
 namespace vendrel {
 
@@ -44,8 +43,7 @@ int longest_line(const std::string& text) {
 PackedText packed_text_of(const Job& job) {
     PackedText packed;
     // A recognised image tells its routine by its length.
-    const bool z80 = is_extraction(job) ? job.routine_length == kZ80RoutineLength : job.z80 != 0;
-    packed.kind = z80 ? RoutineKind::z80 : RoutineKind::i8080;
+    packed.cpu = is_extraction(job) ? &cpu_of_routine_length(job.routine_length) : &cpu_of_job(job);
     packed.char_table = job.symbol_table;
     packed.codes.char_count = job.char_count;
     packed.codes.pair_table = job.symbol_table + job.char_count;
@@ -56,7 +54,7 @@ PackedText packed_text_of(const Job& job) {
 }
 
 std::vector<RecordSummary> summarize_records(const PackedText& packed) {
-    const std::vector<std::uint64_t> times = estimate_every_record(packed.kind, packed.codes);
+    const std::vector<std::uint64_t> times = estimate_every_record(packed.cpu->costs, packed.codes);
     std::vector<RecordSummary> records;
     const std::uint8_t* stream = packed.codes.code_stream;
     const int length = packed.codes.stream_length;
@@ -74,7 +72,7 @@ std::vector<RecordSummary> summarize_records(const PackedText& packed) {
         record.open = at >= length;
         if (record.open && record.codes == 0) break;
         record.longest_line = longest_line(record.text);
-        record.tstates = record.open ? estimate_record_tstates(packed.kind, packed.codes, number)
+        record.tstates = record.open ? estimate_record_tstates(packed.cpu->costs, packed.codes, number)
                                      : times[static_cast<std::size_t>(number - 1)];
         records.push_back(std::move(record));
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/job.h"
+#include "target/cpu_description.h"
 #include "target/routine_timing.h"
 
 namespace vendrel {
@@ -16,7 +17,7 @@ namespace vendrel {
 // Where the parts of a packed text stand: the character table (the pair
 // table follows it) and the code stream, with the routine that prints it.
 struct PackedText {
-    RoutineKind kind = RoutineKind::z80;
+    const CpuDescription* cpu = &z80_cpu;
     const std::uint8_t* char_table = nullptr;
     PackedCodes codes;
 };

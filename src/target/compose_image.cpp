@@ -17,15 +17,11 @@ int write_raw_image(const RoutineLayout& layout, Job& job, std::uint8_t* out) {
     return routine_length + symbol_size + job.packed_length;
 }
 
-namespace {
-
 void compose_raw_image(const RoutineLayout& layout, Job& job) {
     const int length = write_raw_image(layout, job, job.image_buffer);
     job.total_length = length;
     job.final_length = length;
 }
-
-}  // namespace
 
 void compose_z80_image(Job& job) { compose_raw_image(z80_routine_layout, job); }
 

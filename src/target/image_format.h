@@ -29,6 +29,19 @@ inline constexpr int kPtpFraming = kPtpImageStart + 1;
 inline constexpr int kPtpNameWidth = 8;
 
 static_assert(kTapFraming == 25 && kPtpFraming == 68);
+
+// A tape file as the command line and the size check see it; its writer
+// and reader stand in src/tape.
+struct TapeFormat {
+    const char* name;           // in the verbose line
+    std::int32_t Job::*option;  // the flag of the option that asks for it
+    const char* extension;      // of an output name derived from the source's
+    int name_width;             // characters of the tape block name
+    int framing;                // bytes the file adds to the image
+};
+
+inline constexpr TapeFormat kTapFormat = {"TAP", &Job::tap, ".tap", kTapNameWidth, kTapFraming};
+inline constexpr TapeFormat kPtpFormat = {"PTP", &Job::ptp, ".ptp", kPtpNameWidth, kPtpFraming};
 static_assert(kTapNameWidth <= kMaxTapeNameLength && kPtpNameWidth <= kMaxTapeNameLength,
               "the Job's tape name field holds either name");
 

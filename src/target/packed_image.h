@@ -13,7 +13,9 @@
 
 namespace vendrel {
 
-// R + S + P for the job's routine (-z80: 58, else 72) and packed sizes.
+struct CpuDescription;
+
+// R + S + P for the routine of the job's CPU and the packed sizes.
 int raw_image_length(const Job& job);
 
 // Returns 0 when the output that the job's options ask for (raw image or
@@ -25,9 +27,10 @@ int check_output_fits(const Job& job);
 // composers use it for their data block.
 int write_raw_image(const RoutineLayout& layout, Job& job, std::uint8_t* out);
 
-// Compose the raw image into job.image_buffer and set routine_length,
-// total_length and final_length. The caller has made sure with
-// check_output_fits that the image fits.
+// Compose the raw image for layout's routine (or the named CPU's) into
+// job.image_buffer and set routine_length, total_length and final_length.
+// The caller has made sure with check_output_fits that the image fits.
+void compose_raw_image(const RoutineLayout& layout, Job& job);
 void compose_z80_image(Job& job);
 void compose_i8080_image(Job& job);
 
@@ -36,7 +39,12 @@ void compose_i8080_image(Job& job);
 // char_count, symbol_table, symbol_end and symbol_table_size when it is an
 // intact image of that routine, whose tables and code stream all lie inside
 // the file; else return 0 and change nothing.
+int recognise_image(const RoutineLayout& layout, Job& job);
 int recognise_i8080_image(Job& job);
 int recognise_z80_image(Job& job);
+
+// Tries the routine of every known CPU in turn, as recognise_image does;
+// returns the CPU whose image the file is, or nullptr.
+const CpuDescription* recognise_known_image(Job& job);
 
 }  // namespace vendrel

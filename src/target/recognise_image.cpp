@@ -1,7 +1,8 @@
 #include <algorithm>
 
-#include "target/unpack_routines.h"
+#include "target/cpu_description.h"
 #include "target/packed_image.h"
+#include "target/unpack_routines.h"
 
 namespace vendrel {
 
@@ -66,6 +67,8 @@ bool sizes_fit(const ImageSizes& sizes, int routine_length, const std::uint8_t* 
     return true;
 }
 
+}  // namespace
+
 int recognise_image(const RoutineLayout& layout, Job& job) {
     const std::uint8_t* image = job.text_buffer;
     const int file_length = job.source_length;
@@ -85,7 +88,12 @@ int recognise_image(const RoutineLayout& layout, Job& job) {
     return 1;
 }
 
-}  // namespace
+const CpuDescription* recognise_known_image(Job& job) {
+    for (const CpuDescription* cpu : known_cpus()) {
+        if (recognise_image(*cpu->routine, job)) return cpu;
+    }
+    return nullptr;
+}
 
 int recognise_i8080_image(Job& job) { return recognise_image(i8080_routine_layout, job); }
 

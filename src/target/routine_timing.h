@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace vendrel {
+#include "target/routine_costs.h"
 
-enum class RoutineKind { z80, i8080 };
+namespace vendrel {
 
 // The parts of a packed image that the routine's running time depends on:
 // n characters, the pair table (left and right code of each pair code n ..
@@ -18,17 +18,17 @@ struct PackedCodes {
     int stream_length = 0;
 };
 
-// T-states the unpack routine of kind takes on its own CPU (Z80, or Intel
-// 8080 for the i8080 routine) to print record `record` (1 ..) of the code
+// T-states an unpack routine whose paths cost costs (a CPU description's)
+// takes on its own CPU to print record `record` (1 ..) of the code
 // stream, from its first instruction to its return, counting the print
 // routine as a bare RET at the print address. The record runs up to the
 // next code 0 or, for the run after the last one, to the end of the stream
 // (a 0 following it, as an image made with -oa needs). 0 when the stream
 // has fewer than `record` codes 0.
-std::uint64_t estimate_record_tstates(RoutineKind kind, const PackedCodes& codes, int record);
+std::uint64_t estimate_record_tstates(const RoutineCosts& costs, const PackedCodes& codes, int record);
 
 // The same for every record closed by a code 0 (record k at index k - 1),
 // in one pass over the stream.
-std::vector<std::uint64_t> estimate_every_record(RoutineKind kind, const PackedCodes& codes);
+std::vector<std::uint64_t> estimate_every_record(const RoutineCosts& costs, const PackedCodes& codes);
 
 }  // namespace vendrel

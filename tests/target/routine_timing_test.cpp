@@ -17,6 +17,7 @@
 #include "support/emulator.h"
 #include "support/job_fixture.h"
 #include "support/program.h"
+#include "target/cpu_description.h"
 #include "target/packed_image.h"
 
 namespace vendrel {
@@ -30,7 +31,7 @@ constexpr std::uint16_t kStackTop = 0xFFF0;
 struct TimingCase {
     std::string name;
     std::string path;
-    RoutineKind kind;
+    const CpuDescription* cpu;
     bool oa;
 };
 
@@ -44,15 +45,19 @@ std::vector<TimingCase> timing_cases() {
     }
     std::sort(paths.begin(), paths.end());
     std::vector<TimingCase> cases;
-    for (const RoutineKind kind : {RoutineKind::z80, RoutineKind::i8080}) {
-        const std::string cpu = kind == RoutineKind::z80 ? "z80_" : "i8080_";
+    // The CPUs that the emulator runs.
+    for (const CpuDescription* cpu : {&z80_cpu, &i8080_cpu}) {
+        std::string prefix = cpu->name;
+        const auto lower = [](char ch) { return static_cast<char>(std::tolower(static_cast<unsigned char>(ch))); };
+        std::transform(prefix.begin(), prefix.end(), prefix.begin(), lower);
+        prefix += '_';
         for (const std::string& path : paths) {
-            std::string name = cpu + std::filesystem::path(path).filename().string();
+            std::string name = prefix + std::filesystem::path(path).filename().string();
             const auto not_in_a_name = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) == 0; };
             std::replace_if(name.begin(), name.end(), not_in_a_name, '_');
-            cases.push_back({name, path, kind, false});
+            cases.push_back({name, path, cpu, false});
         }
-        cases.push_back({cpu + "adventure_oa", source + "/samples/adventure.txt", kind, true});
+        cases.push_back({prefix + "adventure_oa", source + "/samples/adventure.txt", cpu, true});
     }
     return cases;
 }
@@ -61,22 +66,18 @@ class RecordTiming : public testing::TestWithParam<TimingCase> {};
 
 TEST_P(RecordTiming, EveryRecordAgreesWithTheEmulatedCpu) {
     const TimingCase& c = GetParam();
-    const bool z80 = c.kind == RoutineKind::z80;
+    // The emulator runs the Z80 and counts 8080 states beside its own.
+    const bool z80 = c.cpu == &z80_cpu;
     const JobHandle job = make_job();
     job->oa = c.oa ? 1 : 0;
     test::load_text(*job, test::read_file(c.path));
     ASSERT_EQ(pack_text(*job), 0);
-    job->z80 = z80 ? 1 : 0;
-    job->i8080 = z80 ? 0 : 1;
+    (*job).*c.cpu->option = 1;
     job->load_address = kLoadAddress;
     job->print_address = kPrintAddress;
-    if (z80) {
-        compose_z80_image(*job);
-    } else {
-        compose_i8080_image(*job);
-    }
+    compose_raw_image(*c.cpu->routine, *job);
     const std::vector<std::uint8_t> image = test::bytes(job->image_buffer, job->total_length);
-    const int routine_length = z80 ? 58 : 72;
+    const int routine_length = c.cpu->routine->length;
     ASSERT_LT(kLoadAddress + image.size(), kStackTop - 1024u);
 
     const PackedCodes codes = {
@@ -85,7 +86,7 @@ TEST_P(RecordTiming, EveryRecordAgreesWithTheEmulatedCpu) {
         .code_stream = image.data() + routine_length + job->symbol_table_size,
         .stream_length = job->packed_length,
     };
-    const std::vector<std::uint64_t> every = estimate_every_record(c.kind, codes);
+    const std::vector<std::uint64_t> every = estimate_every_record(c.cpu->costs, codes);
     ASSERT_EQ(static_cast<int>(every.size()), job->record_count);
     // With -oa the last record runs to the 0 that follows the image.
     const int last = job->record_count + (c.oa ? 1 : 0);
@@ -105,7 +106,7 @@ TEST_P(RecordTiming, EveryRecordAgreesWithTheEmulatedCpu) {
         // The costs follow every instruction, so the estimate is exact: a
         // cost that is off by a single state shows here.
         const std::uint64_t measured = z80 ? run.tstates : run.i8080_states;
-        ASSERT_EQ(estimate_record_tstates(c.kind, codes, record), measured);
+        ASSERT_EQ(estimate_record_tstates(c.cpu->costs, codes, record), measured);
         if (record <= job->record_count) {
             ASSERT_EQ(every[record - 1], measured);
         }
@@ -118,10 +119,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, RecordTiming, testing::ValuesIn(timing_cases()),
 TEST(RecordTiming, RecordsBeyondTheStreamCostNothing) {
     const std::uint8_t stream[] = {0, 1, 2, 0, 1};
     const PackedCodes codes = {.char_count = 3, .pair_table = nullptr, .code_stream = stream, .stream_length = 5};
-    for (const RoutineKind kind : {RoutineKind::z80, RoutineKind::i8080}) {
-        EXPECT_EQ(estimate_record_tstates(kind, codes, 0), 0u);
-        EXPECT_EQ(estimate_record_tstates(kind, codes, 3), 0u);
-        EXPECT_EQ(estimate_every_record(kind, codes).size(), 1u);
+    for (const CpuDescription* cpu : known_cpus()) {
+        EXPECT_EQ(estimate_record_tstates(cpu->costs, codes, 0), 0u);
+        EXPECT_EQ(estimate_record_tstates(cpu->costs, codes, 3), 0u);
+        EXPECT_EQ(estimate_every_record(cpu->costs, codes).size(), 1u);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "target/cpu_description.h"
 #include "target/unpack_routines.h"
 
 namespace vendrel {
@@ -68,5 +69,44 @@ const RoutineLayout z80_routine_layout = {
 };
 
 int patch_z80_routine(Job& job, std::uint8_t* out) { return patch_routine(z80_routine_layout, job, out); }
+
+const CpuDescription z80_cpu = {
+    .name = "Z80",
+    .option = &Job::z80,
+    .routine = &z80_routine_layout,
+    // States of each path (JR 12 taken, 7 not; RET cc 11 taken, 5 not).
+    .costs = {
+        // LD HL,nn 10 + LD BC,nn 10 + EX DE,HL 4, less 5 for the last JR NZ,
+        // which falls through.
+        .entry = 10 + 10 + 4 - 5,
+        // CPIR going round 21.
+        .byte_passed = 21,
+        // XOR A 4 + CPIR stopping 16 + RET NZ 5 + DEC DE 6 + LD A,D 4 + OR E 4
+        // + JR NZ 12.
+        .separator_passed = 4 + 16 + 5 + 6 + 4 + 4 + 12,
+        // LD A,(DE) 7 + INC DE 6 + OR A 4 + RET Z 5 + CALL 17 + JR 12.
+        .code_fetched = 7 + 6 + 4 + 5 + 17 + 12,
+        // LD A,(DE) 7 + INC DE 6 + OR A 4 + RET Z 11.
+        .record_end = 7 + 6 + 4 + 11,
+        // LD B,n 7 + SUB B 4 + LD H,0 7 + JR C 12 + ADD A,B 4 + LD L,A 4 +
+        // LD BC,nn 10 + ADD HL,BC 11 + LD A,(HL) 7 + JP 10 + the print RET 10.
+        .character = 7 + 4 + 7 + 12 + 4 + 4 + 10 + 11 + 7 + 10 + 10,
+        // LD B,n 7 + SUB B 4 + LD H,0 7 + JR C 7 + LD L,A 4 + LD BC,nn 10 +
+        // ADD HL,HL 11 + ADD HL,BC 11 + LD A,(HL) 7 + INC HL 6 + PUSH HL 11 +
+        // CALL 17 + POP HL 10 + LD A,(HL) 7 + JR 12.
+        .pair = 7 + 4 + 7 + 7 + 4 + 10 + 11 + 11 + 7 + 6 + 11 + 17 + 10 + 7 + 12,
+    },
+    // The addresses that the usage text gives as the defaults.
+    .default_load_address = 32768,
+    .default_print_address = 16,
+    .tape = &kTapFormat,
+    .calls = {
+        .record_register = "DE",
+        .character_register = "A",
+        .kept_registers = "DE",
+        .changed_registers = "AF, BC, DE and HL",
+        .found_flag = "Z",
+    },
+};
 
 }  // namespace vendrel

@@ -1,3 +1,4 @@
+#include "target/cpu_description.h"
 #include "target/unpack_routines.h"
 
 namespace vendrel {
@@ -72,5 +73,44 @@ const RoutineLayout i8080_routine_layout = {
 };
 
 int patch_i8080_routine(Job& job, std::uint8_t* out) { return patch_routine(i8080_routine_layout, job, out); }
+
+const CpuDescription i8080_cpu = {
+    .name = "i8080",
+    .option = &Job::i8080,
+    .routine = &i8080_routine_layout,
+    // States of each path (RZ 11 taken, 5 not; a conditional jump always 10).
+    .costs = {
+        // LXI H 10 + LXI B 10 + XCHG 4.
+        .entry = 10 + 10 + 4,
+        // XRA A 4 + CMP M 7 + INX H 5 + JZ 10 + DCX B 5 + MOV A,B 5 + ORA C 4
+        // + JNZ 10.
+        .byte_passed = 4 + 7 + 5 + 10 + 5 + 5 + 4 + 10,
+        // XRA A 4 + CMP M 7 + INX H 5 + JZ 10 + DCX D 5 + MOV A,D 5 + ORA E 4
+        // + JNZ 10.
+        .separator_passed = 4 + 7 + 5 + 10 + 5 + 5 + 4 + 10,
+        // LDAX D 7 + INX D 5 + ORA A 4 + RZ 5 + CALL 17 + JMP 10.
+        .code_fetched = 7 + 5 + 4 + 5 + 17 + 10,
+        // LDAX D 7 + INX D 5 + ORA A 4 + RZ 11.
+        .record_end = 7 + 5 + 4 + 11,
+        // MVI B 7 + SUB B 4 + MVI H 7 + JC 10 + ADD B 4 + MOV L,A 5 + LXI B 10
+        // + DAD B 10 + MOV A,M 7 + JMP 10 + the print RET 10.
+        .character = 7 + 4 + 7 + 10 + 4 + 5 + 10 + 10 + 7 + 10 + 10,
+        // MVI B 7 + SUB B 4 + MVI H 7 + JC 10 + MOV L,A 5 + LXI B 10 + DAD H 10
+        // + DAD B 10 + MOV A,M 7 + INX H 5 + PUSH H 11 + CALL 17 + POP H 10 +
+        // MOV A,M 7 + JMP 10.
+        .pair = 7 + 4 + 7 + 10 + 5 + 10 + 10 + 10 + 7 + 5 + 11 + 17 + 10 + 7 + 10,
+    },
+    // The addresses that the usage text gives as the defaults.
+    .default_load_address = 0,
+    .default_print_address = 0x8500,
+    .tape = &kPtpFormat,
+    .calls = {
+        .record_register = "DE",
+        .character_register = "A",
+        .kept_registers = "DE",
+        .changed_registers = "AF, BC, DE and HL",
+        .found_flag = "Z",
+    },
+};
 
 }  // namespace vendrel

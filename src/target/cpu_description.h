@@ -1,0 +1,59 @@
+// Everything that tells one target CPU from another, in one record per CPU:
+// its unpack routine, what the routine's paths cost, the default addresses,
+// the tape that carries its image and how a program calls the routine. The
+// rest of the program walks known_cpus() instead of naming a CPU; a new CPU
+// is a file defining its description and a row in known_cpus.cpp.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "base/job.h"
+#include "target/image_format.h"
+#include "target/routine_costs.h"
+#include "target/routine_patch.h"
+
+namespace vendrel {
+
+// How a program on the target calls the routine, in the CPU's own register
+// names, as the include file tells it.
+struct CallingConvention {
+    const char* record_register;     // holds the record number on entry
+    const char* character_register;  // holds each character at the print address
+    const char* kept_registers;      // what the print routine must leave as it was
+    const char* changed_registers;   // what the routine changes
+    const char* found_flag;          // set on return when the record was printed
+};
+
+struct CpuDescription {
+    const char* name;              // in the verbose lines and the include file
+    std::int32_t Job::*option;     // the flag of the option that picks it
+    const RoutineLayout* routine;  // template, patch fields and relocations
+    RoutineCosts costs;            // for the timing estimate
+    int default_load_address;      // -a when it is not given
+    int default_print_address;     // -pa when it is not given
+    const TapeFormat* tape;        // the tape file that carries its image, if any
+    CallingConvention calls;
+};
+
+// Each defined in a file of its own beside its routine.
+extern const CpuDescription i8080_cpu;
+extern const CpuDescription z80_cpu;
+
+// Every CPU, in the order in which extraction tries their routines. Each
+// has a routine length of its own, and a tape that no other CPU uses.
+std::span<const CpuDescription* const> known_cpus();
+
+// The CPU whose option the job gives. Without one (an extraction, or a
+// packing run about to be refused for it) the first known CPU, whose
+// addresses are then the defaults.
+const CpuDescription& cpu_of_job(const Job& job);
+
+// The CPU whose routine is length bytes long, as in a recognised image;
+// the first known CPU when none is.
+const CpuDescription& cpu_of_routine_length(int length);
+
+// The tape whose option the job gives, or nullptr for a raw image.
+const TapeFormat* tape_of_job(const Job& job);
+
+}  // namespace vendrel
