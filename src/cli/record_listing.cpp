@@ -40,7 +40,7 @@ int list_image_records(Job& job) {
     // Recognition points the symbol table into the loaded image; the Job's
     // own table goes back in place afterwards, so that it is released.
     std::uint8_t* const own_symbol_table = job.symbol_table;
-    if (!recognise_i8080_image(job) && !recognise_z80_image(job)) {
+    if (recognise_known_image(job) == nullptr) {
         return report_error(kNotPackedFile, job.source_path);
     }
     print_table(summarize_records(packed_text_of(job)));

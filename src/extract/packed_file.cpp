@@ -4,24 +4,23 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "tape/ptp_file.h"
-#include "tape/tap_file.h"
+#include "tape/tape_containers.h"
 #include "target/packed_image.h"
 
 namespace vendrel {
 
 namespace {
 
-bool recognise_raw_image(Job& job) { return recognise_i8080_image(job) || recognise_z80_image(job); }
+bool recognise_raw_image(Job& job) { return recognise_known_image(job) != nullptr; }
 
-// The data of every file on the tape, or nothing when the file is neither
-// an intact TAP file nor an intact PTP file.
+// The data of every file on the tape, as the first format that reads the
+// file whole finds them, or nothing when no format does.
 std::vector<TapeData> tape_files(const std::uint8_t* file, int length) {
     std::vector<TapeData> files;
-    if (read_tap_files(file, length, files)) return files;
-    files.clear();
-    if (read_ptp_files(file, length, files)) return files;
-    files.clear();
+    for (const TapeContainer& container : tape_containers()) {
+        if (container.read(file, length, files)) return files;
+        files.clear();
+    }
     return files;
 }
 

@@ -2,39 +2,23 @@
 
 #include <cstdio>
 
-#include "tape/ptp_file.h"
-#include "tape/tap_file.h"
+#include "tape/tape_containers.h"
+#include "target/cpu_description.h"
 #include "target/packed_image.h"
 
 namespace vendrel {
 
-namespace {
-
-// What each routine's output is composed with, and the verbose lines.
-struct Composer {
-    const char* routine_line;
-    const char* tape_line;
-    void (*raw)(Job& job);
-    void (*tape)(Job& job);
-};
-
-constexpr Composer kZ80Composer = {"Composing result file with Z80 routine...\n", "Constructing TAP file.\n",
-                                   compose_z80_image, compose_tap_file};
-constexpr Composer kI8080Composer = {"Composing result file with i8080 routine...\n", "Constructing PTP file.\n",
-                                     compose_i8080_image, compose_ptp_file};
-
-}  // namespace
-
 int compose_output(Job& job) {
     if (const int result = check_output_fits(job); result != 0) return result;
-    const Composer& composer = job.z80 ? kZ80Composer : kI8080Composer;
-    const bool tape = job.z80 ? job.tap : job.ptp;
-    if (job.verbose) std::fputs(composer.routine_line, stdout);
-    if (tape) {
-        if (job.verbose) std::fputs(composer.tape_line, stdout);
-        composer.tape(job);
+    const CpuDescription& cpu = cpu_of_job(job);
+    // The command line refuses a tape of another CPU.
+    const TapeFormat* tape = cpu.tape != nullptr && job.*cpu.tape->option != 0 ? cpu.tape : nullptr;
+    if (job.verbose) std::printf("Composing result file with %s routine...\n", cpu.name);
+    if (tape != nullptr) {
+        if (job.verbose) std::printf("Constructing %s file.\n", tape->name);
+        tape_container(*tape).write(*cpu.routine, job);
     } else {
-        composer.raw(job);
+        compose_raw_image(*cpu.routine, job);
     }
     return 0;
 }

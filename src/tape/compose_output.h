@@ -1,5 +1,5 @@
-// The output that a packing run's options ask for: a raw Z80 or i8080
-// image, or a TAP or PTP file holding it.
+// The output that a packing run's options ask for: the raw image for its CPU,
+// or the CPU's tape file holding it.
 #pragma once
 
 #include "base/job.h"

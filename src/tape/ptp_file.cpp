@@ -35,10 +35,12 @@ std::uint8_t sum_checksum(const std::uint8_t* bytes, int length, std::uint8_t ac
     return static_cast<std::uint8_t>(std::accumulate(bytes, bytes + length, unsigned{accumulator}));
 }
 
-void compose_ptp_file(Job& job) {
-    // The data block carries the raw i8080 image unchanged; it goes in
+void compose_ptp_file(Job& job) { write_ptp_file(i8080_routine_layout, job); }
+
+void write_ptp_file(const RoutineLayout& routine, Job& job) {
+    // The data block carries the raw image unchanged; it goes in
     // first, since the header needs its length.
-    const int total = write_raw_image(i8080_routine_layout, job, job.image_buffer + kPtpImageStart);
+    const int total = write_raw_image(routine, job, job.image_buffer + kPtpImageStart);
     job.total_length = total;
 
     TapeWriter out{job.image_buffer};

@@ -1,4 +1,4 @@
-// PMD 85 PTP file: a header block and a data block holding the i8080 image.
+// PMD 85 PTP file: a header block and a data block holding the image.
 #pragma once
 
 #include <cstdint>
@@ -6,13 +6,16 @@
 
 #include "base/job.h"
 #include "tape/tape_reader.h"
+#include "target/routine_patch.h"
 
 namespace vendrel {
 
 std::uint8_t sum_checksum(const std::uint8_t* bytes, int length, std::uint8_t accumulator);
 
-// Composes the PTP file into job.image_buffer; sets routine_length,
-// total_length and final_length (total_length + 68).
+// Composes the PTP file of routine's image into job.image_buffer; sets
+// routine_length, total_length and final_length (total_length + 68).
+// compose_ptp_file writes the i8080 image, the one the PMD 85's tapes carry.
+void write_ptp_file(const RoutineLayout& routine, Job& job);
 void compose_ptp_file(Job& job);
 
 // Reads a PTP file of length bytes: appends to files the data of every file

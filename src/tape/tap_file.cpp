@@ -44,10 +44,12 @@ std::uint8_t xor_checksum(const std::uint8_t* bytes, int length, std::uint8_t ac
     return std::accumulate(bytes, bytes + length, accumulator, std::bit_xor<std::uint8_t>{});
 }
 
-void compose_tap_file(Job& job) {
-    // The data block carries the raw Z80 image unchanged; it goes in first,
+void compose_tap_file(Job& job) { write_tap_file(z80_routine_layout, job); }
+
+void write_tap_file(const RoutineLayout& routine, Job& job) {
+    // The data block carries the raw image unchanged; it goes in first,
     // since the header needs its length.
-    const int total = write_raw_image(z80_routine_layout, job, job.image_buffer + kTapImageStart);
+    const int total = write_raw_image(routine, job, job.image_buffer + kTapImageStart);
     job.total_length = total;
 
     TapeWriter out{job.image_buffer};

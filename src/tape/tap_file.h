@@ -1,4 +1,4 @@
-// ZX Spectrum TAP file: a header block and a data block holding the Z80 image.
+// ZX Spectrum TAP file: a header block and a data block holding the image.
 #pragma once
 
 #include <cstdint>
@@ -6,13 +6,16 @@
 
 #include "base/job.h"
 #include "tape/tape_reader.h"
+#include "target/routine_patch.h"
 
 namespace vendrel {
 
 std::uint8_t xor_checksum(const std::uint8_t* bytes, int length, std::uint8_t accumulator);
 
-// Composes the TAP file into job.image_buffer; sets routine_length,
-// total_length and final_length (total_length + 25).
+// Composes the TAP file of routine's image into job.image_buffer; sets
+// routine_length, total_length and final_length (total_length + 25).
+// compose_tap_file writes the Z80 image, the one the ZX Spectrum's tapes carry.
+void write_tap_file(const RoutineLayout& routine, Job& job);
 void compose_tap_file(Job& job);
 
 // Reads a TAP file of length bytes: appends to files the data of every code
