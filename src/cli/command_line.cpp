@@ -8,7 +8,7 @@
 #include "base/job_setup.h"
 #include "base/errors.h"
 #include "cli/include_file.h"
-#include "target/image_format.h"
+#include "target/cpu_description.h"
 
 namespace vendrel {
 
@@ -133,7 +133,7 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
                     return 0;
                 }
                 const char* name = argv[++i];
-                if (std::strlen(name) > static_cast<std::size_t>(kTapNameWidth)) {
+                if (std::strlen(name) > static_cast<std::size_t>(kMaxTapeNameLength)) {
                     return report_error(kBadTapeName, name);
                 }
                 std::strcpy(job.tape_name, name);
@@ -142,6 +142,33 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
         }
     }
     return 0;
+}
+
+// How many of the known CPUs' options the job gives.
+int cpu_options(const Job& job) {
+    int count = 0;
+    for (const CpuDescription* cpu : known_cpus()) count += job.*cpu->option != 0 ? 1 : 0;
+    return count;
+}
+
+// How many of their tapes' options it gives.
+int tape_options(const Job& job) {
+    int count = 0;
+    for (const CpuDescription* cpu : known_cpus()) {
+        if (cpu->tape != nullptr) count += job.*cpu->tape->option != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+// True when the job asks for a tape together with a CPU that it does not
+// carry (-z80 with -ptp, -i8080 with -tap).
+bool tape_of_another_cpu(const Job& job) {
+    const TapeFormat* tape = tape_of_job(job);
+    if (tape == nullptr) return false;
+    for (const CpuDescription* cpu : known_cpus()) {
+        if (job.*cpu->option != 0 && cpu->tape != tape) return true;
+    }
+    return false;
 }
 
 // The combination rules, tested in this order; true when all hold.
@@ -153,12 +180,11 @@ bool options_fit_together(const Job& job) {
     const int line_end_options = job.no_crlf + job.crlf_spc + job.only_cr + job.only_lf;
 
     if (job.lc && !job.dtp) return false;
-    if (job.z80 && job.i8080) return false;
-    if (job.tap && job.ptp) return false;
-    if (job.z80 && job.ptp) return false;
-    if (job.i8080 && job.tap) return false;
-    if (named && !job.tap && !job.ptp) return false;
-    if (extracting && (job.z80 || job.i8080 || job.tap || job.ptp || addressed || job.lc || job.oa ||
+    if (cpu_options(job) > 1) return false;
+    if (tape_options(job) > 1) return false;
+    if (tape_of_another_cpu(job)) return false;
+    if (named && tape_options(job) == 0) return false;
+    if (extracting && (cpu_options(job) > 0 || tape_options(job) > 0 || addressed || job.lc || job.oa ||
                        named || converting || line_end_options > 0)) {
         return false;
     }
@@ -189,7 +215,8 @@ int derive_output_name(Job& job) {
     name[0] = '\0';
     if (!append_to_name(name, job.source_path)) return report_error(kSourceNameTooLong, job.source_path);
     if (char* dot = std::strrchr(name, '.')) *dot = '\0';
-    const char* extension = job.tap ? ".tap" : job.ptp ? ".ptp" : ".vdl";
+    const TapeFormat* tape = tape_of_job(job);
+    const char* extension = tape != nullptr ? tape->extension : ".vdl";
     if (!append_to_name(name, extension)) return report_error(kSourceNameTooLong, job.source_path);
     job.output_path = name;
     if (std::strcmp(name, job.source_path) == 0 && !append_to_name(name, ".vdl")) {
@@ -220,13 +247,13 @@ std::size_t name_cut(const char* name, std::size_t length, std::size_t limit) {
 }
 
 // The tape block name taken from a file name: after the last "\" (or else
-// the last "/"), at most as long as the format allows and never inside a
-// UTF-8 character, cut at the first ".".
-void derive_tape_name(Job& job, const char* file_name) {
+// the last "/"), at most as long as the tape's format allows and never
+// inside a UTF-8 character, cut at the first ".".
+void derive_tape_name(Job& job, const TapeFormat& tape, const char* file_name) {
     const char* start = std::strrchr(file_name, '\\');
     if (start == nullptr) start = std::strrchr(file_name, '/');
     start = start != nullptr ? start + 1 : file_name;
-    const std::size_t limit = job.tap ? kTapNameWidth : kPtpNameWidth;
+    const auto limit = static_cast<std::size_t>(tape.name_width);
     const std::size_t length = name_cut(start, std::strlen(start), limit);
     std::memcpy(job.tape_name, start, length);
     job.tape_name[length] = '\0';
@@ -243,10 +270,12 @@ int complete_job(Job& job) {
     }
     // Tapes are never nameless by accident: without -n the name comes from
     // the output file, derived or given with -o.
-    if ((job.tap || job.ptp) && job.tape_name[0] == '\0' && job.output_path != nullptr) {
-        derive_tape_name(job, job.output_path);
+    const TapeFormat* tape = tape_of_job(job);
+    if (tape != nullptr && job.tape_name[0] == '\0' && job.output_path != nullptr) {
+        derive_tape_name(job, *tape, job.output_path);
     }
-    if (job.ptp && std::strlen(job.tape_name) > static_cast<std::size_t>(kPtpNameWidth)) {
+    // -n took a name as long as the widest tape's; this tape's may be narrower.
+    if (tape != nullptr && std::strlen(job.tape_name) > static_cast<std::size_t>(tape->name_width)) {
         return report_error(kBadTapeName, job.tape_name);
     }
     // A bad prefix is refused before anything is written.
@@ -254,9 +283,10 @@ int complete_job(Job& job) {
         return report_error(kBadIncludePrefix, job.include_prefix);
     }
     if (job.tape_block < 0) return report_error(kBadTapeBlock, job.source_path);
-    if (job.load_address == -1) job.load_address = job.z80 ? 32768 : 0;
-    if (job.print_address == -1) job.print_address = job.z80 ? 16 : 0x8500;
-    if (!is_extraction(job) && !job.z80 && !job.i8080) return report_error(kNoRoutineType);
+    const CpuDescription& cpu = cpu_of_job(job);
+    if (job.load_address == -1) job.load_address = cpu.default_load_address;
+    if (job.print_address == -1) job.print_address = cpu.default_print_address;
+    if (!is_extraction(job) && cpu_options(job) == 0) return report_error(kNoRoutineType);
     return allocate_job_buffers(job);
 }
 

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/console.h"
+#include "target/cpu_description.h"
 
 namespace vendrel {
 
@@ -25,7 +26,7 @@ void print_report(const Job& job) {
     std::printf("Size of character table:\t%d bytes\n", job.symbol_table_size);
     std::printf("Total length:\t\t\t%d bytes (%.2f%%)\n", job.total_length,
                 percent_of_source(job.total_length, job.source_length));
-    if (job.tap || job.ptp) std::printf("Final length:\t\t\t%d bytes\n", job.final_length);
+    if (tape_of_job(job) != nullptr) std::printf("Final length:\t\t\t%d bytes\n", job.final_length);
 }
 
 }  // namespace vendrel
