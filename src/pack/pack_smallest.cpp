@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/record_walker.h"
 #include "best/search_best_image.h"
 #include "pack/pair_substitution.h"
 
@@ -13,25 +14,14 @@ namespace {
 
 // The character codes of the code stream, each pair expanded left first.
 std::vector<std::uint8_t> character_codes(const Job& job) {
-    const int n = job.char_count;
-    const std::uint8_t* pairs = job.symbol_table + n;
+    const PackedCodes codes = packed_codes_of(job);
     std::vector<std::uint8_t> text;
     text.reserve(static_cast<std::size_t>(job.source_length));
-    std::vector<std::uint8_t> pending;
-    for (int i = 0; i < job.packed_length; ++i) {
-        pending.push_back(job.text_buffer[i]);
-        while (!pending.empty()) {
-            const std::uint8_t code = pending.back();
-            pending.pop_back();
-            if (code < n) {
-                text.push_back(code);
-            } else {
-                const std::uint8_t* pair = pairs + 2 * (code - n);
-                pending.push_back(pair[1]);
-                pending.push_back(pair[0]);
-            }
-        }
-    }
+    auto take = [&](std::uint8_t code) {
+        text.push_back(code);
+        return true;
+    };
+    for (int i = 0; i < codes.stream_length; ++i) expand_code(codes, codes.code_stream[i], take);
     return text;
 }
 
