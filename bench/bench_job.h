@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "base/job_setup.h"
+#include "support/job_making.h"
 
 namespace vendrel::bench {
 

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "base/job_setup.h"
 #include "best/search_best_image.h"
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
 #include "support/emulator.h"
+#include "support/job_making.h"
 #include "support/text_generator.h"
 #include "target/packed_image.h"
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "base/job_setup.h"
+#include "support/job_making.h"
 
 namespace vendrel::fuzz {
 

@@ -1,7 +1,6 @@
 #include "base/job_setup.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "base/errors.h"
 
@@ -43,26 +42,10 @@ int allocate_job_buffers(Job& job) {
     return result;
 }
 
-JobHandle make_job() {
-    Job* job = nullptr;
-    if (create_job(job) != 0) return nullptr;
-    JobHandle handle(job);
-    if (allocate_job_buffers(*job) != 0) handle.reset();
-    return handle;
-}
-
 void place_end_mark(Job& job) {
     int end = job.source_length;
     if (job.oa && end > 0) --end;
     job.text_buffer[end] = kEndMark;
-}
-
-int load_source_text(Job& job, std::string_view text) {
-    if (text.size() > static_cast<std::size_t>(kMaxSourceLength)) return kInputTooLong;
-    if (!text.empty()) std::memcpy(job.text_buffer, text.data(), text.size());
-    job.source_length = static_cast<std::int32_t>(text.size());
-    place_end_mark(job);
-    return 0;
 }
 
 }  // namespace vendrel

@@ -1,10 +1,8 @@
-// Making a Job: its defaults, its buffers, the source text with its end
-// mark, and releasing it all together.
+// Making a Job: its defaults, its buffers, the end mark behind the source
+// text, and releasing it all together.
 #pragma once
 
 #include <cstddef>
-#include <memory>
-#include <string_view>
 
 #include "base/job.h"
 
@@ -25,11 +23,6 @@ int allocate_zeroed(T*& slot, std::size_t size) {
 // Releases every buffer of the job and the job itself; job may be null.
 void release_job(Job* job);
 
-struct JobRelease {
-    void operator()(Job* job) const { release_job(job); }
-};
-using JobHandle = std::unique_ptr<Job, JobRelease>;
-
 // Allocates a zero-filled Job with the defaults of a fresh command line: no
 // addresses (-1), packing mode (-1 record numbers), no conversion table
 // read (-1). Returns 0 or -2 (reported); job is null after a failure.
@@ -39,18 +32,9 @@ int create_job(Job*& job);
 // and candidate table. Returns 0 or -2 (reported).
 int allocate_job_buffers(Job& job);
 
-// A Job with its defaults and buffers, as the command line leaves it; empty
-// when memory ran out (reported).
-JobHandle make_job();
-
 // Places the end mark behind the source_length bytes of the text buffer,
 // one byte earlier with -oa (the last byte takes no part then); an empty
 // source keeps its end mark at the start.
 void place_end_mark(Job& job);
-
-// Copies text into the text buffer as a source file read whole, sets
-// source_length and places the end mark. Returns 0, or -8 when the text is
-// longer than a source may be (nothing is loaded then; not reported).
-int load_source_text(Job& job, std::string_view text);
 
 }  // namespace vendrel

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "base/job_setup.h"
+#include "support/job_making.h"
 
 namespace vendrel {
 namespace {

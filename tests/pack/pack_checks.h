@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/job_setup.h"
+#include "support/job_making.h"
 
 namespace vendrel {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "base/job_setup.h"
+#include "support/job_making.h"
 
 namespace vendrel::test {
 
