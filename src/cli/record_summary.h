@@ -9,16 +9,15 @@
 #include <vector>
 
 #include "base/job.h"
+#include "base/record_walker.h"
 #include "target/cpu_description.h"
 #include "target/routine_timing.h"
 
 namespace vendrel {
 
-// Where the parts of a packed text stand: the character table (the pair
-// table follows it) and the code stream, with the routine that prints it.
+// A packed text with the CPU whose routine prints it.
 struct PackedText {
     const CpuDescription* cpu = &z80_cpu;
-    const std::uint8_t* char_table = nullptr;
     PackedCodes codes;
 };
 

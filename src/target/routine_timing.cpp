@@ -1,28 +1,19 @@
 #include "target/routine_timing.h"
 
-#include <array>
-
 namespace vendrel {
 
 namespace {
 
-// States to expand each code, worked out the first time the code is met.
-struct ExpansionCosts {
-    const RoutineCosts& costs;
-    const PackedCodes& codes;
-    std::array<std::uint64_t, 256> known{};  // 0: not yet worked out
-
-    // A code met again inside its own expansion (never in a packer's pair
-    // table) counts its pair step only, so a looping table still ends.
-    std::uint64_t of(std::uint8_t code) {
-        if (known[code] != 0) return known[code];
-        if (code < codes.char_count) return known[code] = static_cast<std::uint64_t>(costs.character);
-        known[code] = static_cast<std::uint64_t>(costs.pair);
-        const std::uint8_t* entry = codes.pair_table + 2 * (code - codes.char_count);
-        const std::uint64_t halves = of(entry[0]) + of(entry[1]);
-        return known[code] += halves;
+// States to expand each code: its pair steps and its characters, each
+// character printed.
+std::vector<std::uint64_t> code_costs(const RoutineCosts& costs, const PackedCodes& codes) {
+    std::vector<std::uint64_t> cost;
+    for (const ExpansionCount& count : expansion_counts(codes)) {
+        cost.push_back(count.characters * static_cast<std::uint64_t>(costs.character) +
+                       count.pairs * static_cast<std::uint64_t>(costs.pair));
     }
-};
+    return cost;
+}
 
 // The search for record `record`, whose first code is at stream offset
 // `start`, together with the routine's set-up and the record's end.
@@ -33,39 +24,35 @@ std::uint64_t fixed_part(const RoutineCosts& costs, int record, int start) {
            static_cast<std::uint64_t>(costs.record_end);
 }
 
-}  // namespace
-
-std::uint64_t estimate_record_tstates(const RoutineCosts& costs, const PackedCodes& codes, int record) {
-    if (record < 1) return 0;
-    int start = 0;
-    for (int separators = 0; separators < record; ++start) {
-        if (start == codes.stream_length) return 0;
-        if (codes.code_stream[start] == 0) ++separators;
-    }
-    ExpansionCosts expansion{costs, codes};
-    std::uint64_t total = fixed_part(costs, record, start);
-    for (int at = start; at < codes.stream_length && codes.code_stream[at] != 0; ++at) {
-        total += static_cast<std::uint64_t>(costs.code_fetched) + expansion.of(codes.code_stream[at]);
+// The record's search, its codes and its end.
+std::uint64_t record_time(const RoutineCosts& costs, const PackedCodes& codes, const RecordSpan& record,
+                          const std::vector<std::uint64_t>& cost) {
+    std::uint64_t total = fixed_part(costs, record.number, record.begin);
+    for (int at = record.begin; at < record.end; ++at) {
+        total += static_cast<std::uint64_t>(costs.code_fetched) + cost[codes.code_stream[at]];
     }
     return total;
 }
 
+}  // namespace
+
+std::uint64_t estimate_record_tstates(const RoutineCosts& costs, const PackedCodes& codes, int record) {
+    const RecordWalk walk = walk_records(codes);
+    if (record < 1 || walk.separators < record) return 0;
+    // The walk leaves out an empty run after the last code 0; the routine
+    // still finds it.
+    RecordSpan span{record, codes.stream_length, codes.stream_length, false};
+    for (const RecordSpan& found : walk.records) {
+        if (found.number == record) span = found;
+    }
+    return record_time(costs, codes, span, code_costs(costs, codes));
+}
+
 std::vector<std::uint64_t> estimate_every_record(const RoutineCosts& costs, const PackedCodes& codes) {
-    ExpansionCosts expansion{costs, codes};
+    const std::vector<std::uint64_t> cost = code_costs(costs, codes);
     std::vector<std::uint64_t> estimates;
-    int record = 0;        // the record being read, 0 before the first code 0
-    int record_start = 0;  // stream offset of its first code
-    std::uint64_t codes_part = 0;
-    for (int at = 0; at < codes.stream_length; ++at) {
-        const std::uint8_t code = codes.code_stream[at];
-        if (code != 0) {
-            codes_part += static_cast<std::uint64_t>(costs.code_fetched) + expansion.of(code);
-            continue;
-        }
-        if (record > 0) estimates.push_back(fixed_part(costs, record, record_start) + codes_part);
-        ++record;
-        record_start = at + 1;
-        codes_part = 0;
+    for (const RecordSpan& record : walk_records(codes).records) {
+        if (record.closed) estimates.push_back(record_time(costs, codes, record, cost));
     }
     return estimates;
 }

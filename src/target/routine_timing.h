@@ -4,19 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/record_walker.h"
 #include "target/routine_costs.h"
 
 namespace vendrel {
-
-// The parts of a packed image that the routine's running time depends on:
-// n characters, the pair table (left and right code of each pair code n ..
-// 255, in order) and the code stream.
-struct PackedCodes {
-    int char_count = 0;
-    const std::uint8_t* pair_table = nullptr;
-    const std::uint8_t* code_stream = nullptr;
-    int stream_length = 0;
-};
 
 // T-states an unpack routine whose paths cost costs (a CPU description's)
 // takes on its own CPU to print record `record` (1 ..) of the code

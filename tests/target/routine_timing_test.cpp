@@ -83,6 +83,7 @@ TEST_P(RecordTiming, EveryRecordAgreesWithTheEmulatedCpu) {
     const PackedCodes codes = {
         .char_count = job->char_count,
         .pair_table = image.data() + routine_length + job->char_count,
+        .pair_count = (job->symbol_table_size - job->char_count) / 2,
         .code_stream = image.data() + routine_length + job->symbol_table_size,
         .stream_length = job->packed_length,
     };
