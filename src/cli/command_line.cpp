@@ -7,7 +7,7 @@
 
 #include "base/job_setup.h"
 #include "base/errors.h"
-#include "cli/include_file.h"
+#include "listing/include_file.h"
 #include "target/cpu_description.h"
 
 namespace vendrel {

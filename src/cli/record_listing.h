@@ -1,5 +1,5 @@
-// The record listing (-list): a table of every record and the checks that
-// found something in the text or the image.
+// The record listing (-list) on the console: the listing library composes
+// its text, a table of every record and the checks that found something.
 #pragma once
 
 #include <string>

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "cli/include_file.h"
+#include "listing/include_file.h"
 #include "support/example_image.h"
 
 namespace vendrel {

@@ -1,4 +1,4 @@
-#include "cli/record_summary.h"
+#include "listing/record_summary.h"
 
 #include <algorithm>
 #include <cstdio>

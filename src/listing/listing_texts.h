@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/job.h"
-#include "cli/record_summary.h"
+#include "listing/record_summary.h"
 
 namespace vendrel {
 

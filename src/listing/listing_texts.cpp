@@ -1,4 +1,4 @@
-#include "cli/listing_texts.h"
+#include "listing/listing_texts.h"
 
 #include <algorithm>
 #include <cstring>

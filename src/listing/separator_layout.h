@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/record_summary.h"
+#include "listing/record_summary.h"
 
 namespace vendrel {
 

@@ -1,4 +1,4 @@
-#include "cli/include_file.h"
+#include "listing/include_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "cli/record_summary.h"
+#include "listing/record_summary.h"
 
 namespace vendrel {
 

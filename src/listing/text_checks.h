@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/job.h"
-#include "cli/listing_texts.h"
-#include "cli/record_summary.h"
+#include "listing/listing_texts.h"
+#include "listing/record_summary.h"
 
 namespace vendrel {
 

@@ -1,10 +1,10 @@
-#include "cli/separator_layout.h"
+#include "listing/separator_layout.h"
 
 #include <algorithm>
 #include <array>
 
 #include "base/text_codes.h"
-#include "cli/check_terms.h"
+#include "listing/check_terms.h"
 
 namespace vendrel {
 

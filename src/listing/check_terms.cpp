@@ -1,4 +1,4 @@
-#include "cli/check_terms.h"
+#include "listing/check_terms.h"
 
 #include <cstdio>
 

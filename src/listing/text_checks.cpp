@@ -1,10 +1,10 @@
-#include "cli/text_checks.h"
+#include "listing/text_checks.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "cli/check_terms.h"
-#include "cli/separator_layout.h"
+#include "listing/check_terms.h"
+#include "listing/separator_layout.h"
 
 namespace vendrel {
 
