@@ -72,8 +72,6 @@ const RoutineLayout i8080_routine_layout = {
     .print_address_field = 70,
 };
 
-int patch_i8080_routine(Job& job, std::uint8_t* out) { return patch_routine(i8080_routine_layout, job, out); }
-
 const CpuDescription i8080_cpu = {
     .name = "i8080",
     .option = &Job::i8080,

@@ -68,8 +68,6 @@ const RoutineLayout z80_routine_layout = {
     .print_address_field = 56,
 };
 
-int patch_z80_routine(Job& job, std::uint8_t* out) { return patch_routine(z80_routine_layout, job, out); }
-
 const CpuDescription z80_cpu = {
     .name = "Z80",
     .option = &Job::z80,

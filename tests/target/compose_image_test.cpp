@@ -25,11 +25,7 @@ TEST_P(RawImage, IsRoutineSymbolTableAndStream) {
     EXPECT_EQ(raw_image_length(*job), c.total_length);
 
     std::array<std::uint8_t, kRoutineScratchSize> routine{};
-    if (c.z80) {
-        patch_z80_routine(*job, routine.data());
-    } else {
-        patch_i8080_routine(*job, routine.data());
-    }
+    patch_routine(c.z80 ? z80_routine_layout : i8080_routine_layout, *job, routine.data());
     const std::uint8_t* image = job->image_buffer;
     const int r = c.routine_length;
     EXPECT_EQ(test::bytes(image, r), test::bytes(routine.data(), r));

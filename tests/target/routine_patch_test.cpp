@@ -36,7 +36,7 @@ Bytes patch(const PatchCase& c, JobHandle& job) {
     job->packed_length = c.packed_length;
     job->oa = c.oa ? 1 : 0;
     std::array<std::uint8_t, kRoutineScratchSize> out{};
-    const int length = c.z80 ? patch_z80_routine(*job, out.data()) : patch_i8080_routine(*job, out.data());
+    const int length = patch_routine(c.z80 ? z80_routine_layout : i8080_routine_layout, *job, out.data());
     EXPECT_EQ(length, job->routine_length);
     return Bytes(out.begin(), out.begin() + length);
 }
