@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/record_walker.h"
 #include "best/search_fixture.h"
 
 namespace vendrel::test {
@@ -18,14 +19,20 @@ class BestSearch : public testing::TestWithParam<SearchCase> {};
 
 std::size_t size_of(const PhraseImage& image) { return image.pair_table.size() + image.code_stream.size(); }
 
-// The character codes that code stands for.
-void expand(const PhraseImage& image, int n, int code, std::vector<std::uint8_t>& out) {
-    while (code >= n) {
-        const std::size_t entry = 2 * static_cast<std::size_t>(code - n);
-        expand(image, n, image.pair_table[entry], out);
-        code = image.pair_table[entry + 1];
-    }
-    out.push_back(static_cast<std::uint8_t>(code));
+// The character codes of the image's stream, read as the program reads a
+// packed text.
+std::vector<std::uint8_t> expanded_stream(const PhraseImage& image, int n) {
+    PackedCodes codes;
+    codes.char_count = n;
+    codes.pair_table = image.pair_table.data();
+    codes.pair_count = static_cast<int>(image.pair_table.size() / 2);
+    std::vector<std::uint8_t> text;
+    auto take = [&](std::uint8_t code) {
+        text.push_back(code);
+        return true;
+    };
+    for (const std::uint8_t code : image.code_stream) expand_code(codes, code, take);
+    return text;
 }
 
 TEST_P(BestSearch, ImageExpandsToTheTextWithAReadablePairTable) {
@@ -46,9 +53,7 @@ TEST_P(BestSearch, ImageExpandsToTheTextWithAReadablePairTable) {
         }
     }
     // Separators stay bare code 0, so equal streams mean equal records.
-    std::vector<std::uint8_t> expanded;
-    for (const std::uint8_t code : best.code_stream) expand(best, n, code, expanded);
-    EXPECT_EQ(expanded, packed.codes);
+    EXPECT_EQ(expanded_stream(best, n), packed.codes);
     EXPECT_LT(size_of(best), size_of(packed.greedy));
 }
 
