@@ -2,9 +2,8 @@
 
 #include <cstdio>
 
-#include "base/errors.h"
+#include "extract/packed_file.h"
 #include "listing/listing_text.h"
-#include "target/packed_image.h"
 
 namespace vendrel {
 
@@ -17,9 +16,7 @@ int list_image_records(Job& job) {
     // Recognition points the symbol table into the loaded image; the Job's
     // own table goes back in place afterwards, so that it is released.
     std::uint8_t* const own_symbol_table = job.symbol_table;
-    if (recognise_known_image(job) == nullptr) {
-        return report_error(kNotPackedFile, job.source_path);
-    }
+    if (const int result = recognise_packed_file(job); result != 0) return result;
     std::fputs(record_table_text(summarize_records(packed_text_of(job))).c_str(), stdout);
     job.symbol_table = own_symbol_table;
     job.symbol_end = nullptr;

@@ -13,17 +13,6 @@ namespace {
 
 bool recognise_raw_image(Job& job) { return recognise_known_image(job) != nullptr; }
 
-// The data of every file on the tape, as the first format that reads the
-// file whole finds them, or nothing when no format does.
-std::vector<TapeData> tape_files(const std::uint8_t* file, int length) {
-    std::vector<TapeData> files;
-    for (const TapeContainer& container : tape_containers()) {
-        if (container.read(file, length, files)) return files;
-        files.clear();
-    }
-    return files;
-}
-
 // Places one file's data at the start of the text buffer as if it had been
 // loaded alone: the bytes of the tape file behind it, up to the tape's
 // length, become the zero bytes that follow a loaded file.
@@ -56,10 +45,19 @@ int recognise_packed_file(Job& job) {
     std::uint8_t* const tape = job.image_buffer;
     std::memcpy(tape, job.text_buffer, static_cast<std::size_t>(tape_length));
 
+    // The first format that reads the file whole and finds an image in it
+    // counts the blocks: a file of one format can read as a whole tape of
+    // another by chance (two PTP blocks whose bytes happen to check as TAP
+    // blocks), but then it holds no image in that format.
     int images = 0;
-    for (const TapeData& data : tape_files(tape, tape_length)) {
-        load_tape_data(job, tape, tape_length, data);
-        if (recognise_raw_image(job) && ++images == wanted) return 0;
+    for (const TapeContainer& container : tape_containers()) {
+        std::vector<TapeData> files;
+        if (!container.read(tape, tape_length, files)) continue;
+        for (const TapeData& data : files) {
+            load_tape_data(job, tape, tape_length, data);
+            if (recognise_raw_image(job) && ++images == wanted) return 0;
+        }
+        if (images > 0) break;
     }
     return refuse(images == 0 ? kNotPackedFile : kBadTapeBlock);
 }

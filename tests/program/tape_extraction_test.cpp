@@ -96,6 +96,20 @@ TEST_F(TapeExtraction, RecordsAndDesktopLayoutComeFromTheTapeImage) {
     EXPECT_EQ(extracted(tap, {"-dtp"}), extracted(raw, {"-dtp"}));
 }
 
+TEST_F(TapeExtraction, ListingOfATapeIsTheListingOfItsImage) {
+    for (const Routine& routine : kRoutines) {
+        const std::string raw = dir.file("raw.vdl");
+        const std::string tape = dir.file("appended.tape");
+        pack(kSampleFiles[0], {routine.option}, raw);
+        pack(kSampleFiles[1], {routine.option, routine.tape}, tape);
+        pack(kSampleFiles[0], {routine.option, routine.tape, "-append"}, tape);
+        const ProgramResult from_raw = run_program({"-x", "0", "0", "-list", raw});
+        const ProgramResult from_tape = run_program({"-x", "0", "0", "-list", "-xb", "2", tape});
+        EXPECT_EQ(from_tape.exit_status, 0) << routine.option << ": " << from_tape.err;
+        EXPECT_EQ(from_tape.out, from_raw.out) << routine.option;
+    }
+}
+
 struct Damage {
     const char* name;
     bool tap;
