@@ -100,15 +100,6 @@ const ListingCase kCases[] = {
     {"adventure_best", "adventure.txt", "", {"-best"}, {kNothing}},
 };
 
-std::vector<std::string> check_lines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("Check", 0) == 0) lines.push_back(line);
-    }
-    return lines;
-}
-
 std::string end_line(const std::string& include) {
     const std::size_t start = include.find("_END:");
     if (start == std::string::npos) return "";

@@ -16,15 +16,7 @@ namespace {
 
 using test::run_program;
 using test::ScratchDir;
-
-std::vector<std::string> check_lines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("Check", 0) == 0) lines.push_back(line);
-    }
-    return lines;
-}
+using test::check_lines;
 
 struct TriggerCase {
     const char* name;

@@ -175,4 +175,13 @@ std::string read_sample(const char* name) {
     return read_file(std::string(VENDREL_SOURCE_DIR "/samples/").append(name));
 }
 
+std::vector<std::string> check_lines(const std::string& out) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("Check", 0) == 0) lines.push_back(line);
+    }
+    return lines;
+}
+
 }  // namespace vendrel::test

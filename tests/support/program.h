@@ -64,6 +64,8 @@ private:
 };
 
 std::string read_file(const std::string& path);
+// The "Check" lines of a -list run's standard output, in order.
+std::vector<std::string> check_lines(const std::string& out);
 // A file of the bundled samples/ folder, by name.
 std::string read_sample(const char* name);
 bool file_exists(const std::string& path);
