@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -24,14 +23,15 @@ using Libraries = std::map<std::string, std::set<std::string>>;
 std::vector<std::pair<std::string, std::set<std::string>>> declared_libraries() {
     std::vector<std::pair<std::string, std::set<std::string>>> libraries;
     std::istringstream lines(read_file(kSourceDir + "/CMakeLists.txt"));
-    const std::regex declaration(R"(^vendrel_library\(([a-z_]+)([a-z_ ]*)\)$)");
+    const std::string opening = "vendrel_library(";
     for (std::string line; std::getline(lines, line);) {
-        std::smatch match;
-        if (!std::regex_match(line, match, declaration)) continue;
-        std::istringstream names(match[2].str());
+        if (!line.starts_with(opening) || !line.ends_with(")")) continue;
+        std::istringstream names(line.substr(opening.size(), line.size() - opening.size() - 1));
+        std::string folder;
+        names >> folder;
         std::set<std::string> uses;
         for (std::string name; names >> name;) uses.insert(name);
-        libraries.emplace_back(match[1].str(), uses);
+        libraries.emplace_back(folder, uses);
     }
     return libraries;
 }
@@ -39,12 +39,13 @@ std::vector<std::pair<std::string, std::set<std::string>>> declared_libraries() 
 // The folders of src/ that a library's files include headers from.
 std::set<std::string> included_folders(const std::string& library) {
     std::set<std::string> folders;
-    const std::regex include(R"(^#include "([a-z_]+)/)");
+    const std::string opening = "#include \"";
     for (const auto& entry : std::filesystem::directory_iterator(kSourceDir + "/src/" + library)) {
         std::istringstream lines(read_file(entry.path().string()));
         for (std::string line; std::getline(lines, line);) {
-            std::smatch match;
-            if (std::regex_search(line, match, include)) folders.insert(match[1].str());
+            const std::size_t slash = line.find('/');
+            if (!line.starts_with(opening) || slash == std::string::npos) continue;
+            folders.insert(line.substr(opening.size(), slash - opening.size()));
         }
     }
     return folders;
