@@ -53,6 +53,9 @@ constexpr ErrorMessage kErrorMessages[] = {
     {kIncludeIsOutput, "Include file '%s' is the output file!", Argument::text},
     {kBadTapeBlock, "Tape file '%s' has no packed image at that block!", Argument::text},
     {kInterrupted, "Interrupted, '%s' is left as it was!", Argument::text},
+    {kBadZeroPage, "After '-zp' must follow zero page address in range 0 to 252!", Argument::none},
+    {kBadStackBound, "After '-stack' must follow stack size in range 2 to 256 bytes!", Argument::none},
+    {kStackTooDeep, "The deepest record needs %d bytes of stack, more than '-stack' allows!", Argument::number},
 };
 
 const ErrorMessage* find_message(int code) {

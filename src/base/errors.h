@@ -46,9 +46,12 @@ enum ErrorCode : int {
     kIncludeIsOutput = -37,
     kBadTapeBlock = -38,
     kInterrupted = -39,
+    kBadZeroPage = -40,
+    kBadStackBound = -41,
+    kStackTooDeep = -42,
 };
 
-inline constexpr int kLowestErrorCode = kInterrupted;
+inline constexpr int kLowestErrorCode = kStackTooDeep;
 
 // Prints the message of code on standard error, followed by an empty line,
 // and returns code. The argument is a text for messages with "%s", a number

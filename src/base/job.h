@@ -87,6 +87,14 @@ struct Job {
     const char* include_path;     // -inc
     const char* include_prefix;   // -inc-prefix, null = derived from the output name
     std::int32_t tape_block;      // -xb: which image of a tape, from 1; 0 = the first, -1 = a bad value
+
+    // The 6502 family: its routine, its containers, the zero-page bytes the
+    // routine uses and the bound on the stack its nesting may take.
+    std::int32_t mos6502;      // -6502
+    std::int32_t prg;          // -prg
+    std::int32_t xex;          // -xex
+    std::int32_t zero_page;    // -zp, -1 until given or defaulted
+    std::int32_t stack_bound;  // -stack in bytes, -1 until given or defaulted, 0 = no bound
 };
 
 inline bool is_extraction(const Job& job) { return job.extract_from >= 0; }

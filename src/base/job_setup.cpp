@@ -28,6 +28,8 @@ int create_job(Job*& job) {
     if (const int result = allocate_zeroed(job, sizeof(Job)); result != 0) return result;
     job->load_address = -1;
     job->print_address = -1;
+    job->zero_page = -1;
+    job->stack_bound = -1;
     job->extract_from = -1;
     job->extract_to = -1;
     job->conversion_count = -1;

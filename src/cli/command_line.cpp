@@ -15,7 +15,9 @@ namespace vendrel {
 namespace {
 
 // How an option's argument is taken.
-enum class OptionKind { help, flag, address, records, output, conversion, tape_name, width, name, tape_block };
+enum class OptionKind {
+    help, flag, address, records, output, conversion, tape_name, width, name, tape_block, zero_page, stack
+};
 
 struct Option {
     const char* name;
@@ -54,6 +56,11 @@ constexpr Option kOptions[] = {
     {"-inc", OptionKind::name, nullptr, nullptr, &Job::include_path},
     {"-inc-prefix", OptionKind::name, nullptr, nullptr, &Job::include_prefix},
     {"-xb", OptionKind::tape_block, nullptr, nullptr},
+    {"-6502", OptionKind::flag, &Job::mos6502, nullptr},
+    {"-prg", OptionKind::flag, &Job::prg, nullptr},
+    {"-xex", OptionKind::flag, &Job::xex, nullptr},
+    {"-zp", OptionKind::zero_page, nullptr, nullptr},
+    {"-stack", OptionKind::stack, nullptr, nullptr},
 };
 
 const Option* find_option(const char* argument) {
@@ -115,6 +122,19 @@ int scan_arguments(int argc, const char* const* argv, Job& job) {
                 if (job.line_width < 1) return report_error(kBadLineWidth);
                 break;
             }
+            case OptionKind::zero_page: {
+                // The routine takes four bytes from the address on.
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                job.zero_page = parse_whole_number(argv[++i]);
+                if (job.zero_page < 0 || job.zero_page > 252) return report_error(kBadZeroPage);
+                break;
+            }
+            case OptionKind::stack: {
+                if (values_left < 1) return report_error(kMissingOptionValue, option->name);
+                job.stack_bound = parse_whole_number(argv[++i]);
+                if (job.stack_bound < 2 || job.stack_bound > 256) return report_error(kBadStackBound);
+                break;
+            }
             case OptionKind::tape_block: {
                 // Refused after the scan, when the file it concerns is known.
                 if (values_left < 1) return report_error(kMissingOptionValue, option->name);
@@ -155,20 +175,31 @@ int cpu_options(const Job& job) {
 int tape_options(const Job& job) {
     int count = 0;
     for (const CpuDescription* cpu : known_cpus()) {
-        if (cpu->tape != nullptr) count += job.*cpu->tape->option != 0 ? 1 : 0;
+        for (const TapeFormat* tape : cpu->tapes) {
+            if (tape != nullptr) count += job.*tape->option != 0 ? 1 : 0;
+        }
     }
     return count;
 }
 
 // True when the job asks for a tape together with a CPU that it does not
-// carry (-z80 with -ptp, -i8080 with -tap).
+// carry (-z80 with -ptp, -i8080 with -tap, -6502 with either).
 bool tape_of_another_cpu(const Job& job) {
     const TapeFormat* tape = tape_of_job(job);
     if (tape == nullptr) return false;
     for (const CpuDescription* cpu : known_cpus()) {
-        if (job.*cpu->option != 0 && cpu->tape != tape) return true;
+        if (job.*cpu->option != 0 && !carries(*cpu, *tape)) return true;
     }
     return false;
+}
+
+// True when the job sets what only the 6502's routine has (zero page and
+// stack bound) for another CPU or for no packing at all.
+bool zero_page_without_6502(const Job& job) {
+    const bool given = job.zero_page >= 0 || job.stack_bound >= 0;
+    if (!given) return false;
+    const CpuDescription& cpu = cpu_of_job(job);
+    return is_extraction(job) || job.*cpu.option == 0 || cpu.default_zero_page < 0;
 }
 
 // The combination rules, tested in this order; true when all hold.
@@ -184,6 +215,8 @@ bool options_fit_together(const Job& job) {
     if (tape_options(job) > 1) return false;
     if (tape_of_another_cpu(job)) return false;
     if (named && tape_options(job) == 0) return false;
+    if (named && tape_of_job(job)->name_width == 0) return false;
+    if (zero_page_without_6502(job)) return false;
     if (extracting && (cpu_options(job) > 0 || tape_options(job) > 0 || addressed || job.lc || job.oa ||
                        named || converting || line_end_options > 0)) {
         return false;
@@ -286,6 +319,8 @@ int complete_job(Job& job) {
     const CpuDescription& cpu = cpu_of_job(job);
     if (job.load_address == -1) job.load_address = cpu.default_load_address;
     if (job.print_address == -1) job.print_address = cpu.default_print_address;
+    if (job.zero_page == -1) job.zero_page = cpu.default_zero_page;
+    if (job.stack_bound == -1) job.stack_bound = cpu.default_stack_bound;
     if (!is_extraction(job) && cpu_options(job) == 0) return report_error(kNoRoutineType);
     return allocate_job_buffers(job);
 }

@@ -12,7 +12,7 @@ int compose_output(Job& job) {
     if (const int result = check_output_fits(job); result != 0) return result;
     const CpuDescription& cpu = cpu_of_job(job);
     // The command line refuses a tape of another CPU.
-    const TapeFormat* tape = cpu.tape != nullptr && job.*cpu.tape->option != 0 ? cpu.tape : nullptr;
+    const TapeFormat* tape = tape_of_job(job);
     if (job.verbose) std::printf("Composing result file with %s routine...\n", cpu.name);
     if (tape != nullptr) {
         if (job.verbose) std::printf("Constructing %s file.\n", tape->name);

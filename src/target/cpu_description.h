@@ -25,6 +25,17 @@ struct CallingConvention {
     const char* found_flag;          // set on return when the record was printed
 };
 
+// The stack the routine takes: `base` bytes for the record loop's call and
+// `per_level` for each level of nested pair expansion, without what the
+// print routine takes.
+struct StackUse {
+    int base;
+    int per_level;
+};
+
+// A CPU carries its image in at most this many containers besides raw.
+inline constexpr int kMaxContainersPerCpu = 2;
+
 struct CpuDescription {
     const char* name;              // in the verbose lines and the include file
     std::int32_t Job::*option;     // the flag of the option that picks it
@@ -32,16 +43,21 @@ struct CpuDescription {
     RoutineCosts costs;            // for the timing estimate
     int default_load_address;      // -a when it is not given
     int default_print_address;     // -pa when it is not given
-    const TapeFormat* tape;        // the tape file that carries its image, if any
+    // The files that carry its image besides the raw one, nullptr after the last.
+    const TapeFormat* tapes[kMaxContainersPerCpu];
     CallingConvention calls;
+    StackUse stack;
+    int default_zero_page;         // -zp when it is not given; -1: uses no zero page
+    int default_stack_bound;       // -stack when it is not given; 0: no bound
 };
 
 // Each defined in a file of its own beside its routine.
 extern const CpuDescription i8080_cpu;
 extern const CpuDescription z80_cpu;
+extern const CpuDescription mos6502_cpu;
 
 // Every CPU, in the order in which extraction tries their routines. Each
-// has a routine length of its own, and a tape that no other CPU uses.
+// has a routine length of its own, and containers that no other CPU uses.
 std::span<const CpuDescription* const> known_cpus();
 
 // The CPU whose option the job gives. Without one (an extraction, or a
@@ -53,7 +69,15 @@ const CpuDescription& cpu_of_job(const Job& job);
 // the first known CPU when none is.
 const CpuDescription& cpu_of_routine_length(int length);
 
-// The tape whose option the job gives, or nullptr for a raw image.
+// The container (tape or program file) whose option the job gives, or
+// nullptr for a raw image.
 const TapeFormat* tape_of_job(const Job& job);
+
+// True when cpu's image goes into format.
+bool carries(const CpuDescription& cpu, const TapeFormat& format);
+
+// The stack in bytes that cpu's routine takes at a nesting of `nesting`
+// levels.
+int stack_bytes(const CpuDescription& cpu, int nesting);
 
 }  // namespace vendrel

@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "target/cpu_description.h"
 #include "target/unpack_routines.h"
 
@@ -59,17 +61,23 @@ const std::array<std::uint8_t, kI8080RoutineLength> i8080_routine_template = {
 // The operands of every jump and call inside the routine.
 const std::array<int, 8> i8080_relocations = {10, 16, 24, 32, 35, 43, 55, 60};
 
+// The patch fields, each a little-endian word but the character count.
+const PatchField i8080_fields[] = {
+    {FieldValue::code_stream, 1, 2},
+    {FieldValue::search_length, 4, 5},
+    {FieldValue::char_count, 38, -1},
+    {FieldValue::pair_table, 47, 48},
+    {FieldValue::char_table, 65, 66},
+    {FieldValue::print_address, 70, 71},
+};
+
 const RoutineLayout i8080_routine_layout = {
     .length = kI8080RoutineLength,
     .bytes = i8080_routine_template.data(),
     .relocations = i8080_relocations.data(),
     .relocation_count = static_cast<int>(i8080_relocations.size()),
-    .code_stream_field = 1,
-    .search_length_field = 4,
-    .char_count_field = 38,
-    .pair_table_field = 47,
-    .char_table_field = 65,
-    .print_address_field = 70,
+    .fields = i8080_fields,
+    .field_count = static_cast<int>(std::size(i8080_fields)),
 };
 
 const CpuDescription i8080_cpu = {
@@ -101,7 +109,7 @@ const CpuDescription i8080_cpu = {
     // The addresses that the usage text gives as the defaults.
     .default_load_address = 0,
     .default_print_address = 0x8500,
-    .tape = &kPtpFormat,
+    .tapes = {&kPtpFormat},
     .calls = {
         .record_register = "DE",
         .character_register = "A",
@@ -109,6 +117,11 @@ const CpuDescription i8080_cpu = {
         .changed_registers = "AF, BC, DE and HL",
         .found_flag = "Z",
     },
+    // A return address for the record loop's call; a kept pointer and a
+    // return address for each nested pair.
+    .stack = {.base = 2, .per_level = 4},
+    .default_zero_page = -1,
+    .default_stack_bound = 0,
 };
 
 }  // namespace vendrel

@@ -10,6 +10,7 @@ namespace vendrel {
 // Routine lengths R: the symbol table starts R bytes into a raw image.
 inline constexpr int kZ80RoutineLength = 58;
 inline constexpr int kI8080RoutineLength = 72;
+inline constexpr int kMos6502RoutineLength = 107;
 
 // ZX Spectrum TAP file: a 19-byte header block and the data block, each
 // behind its length word; the data block's flag byte stands before the
@@ -42,6 +43,14 @@ struct TapeFormat {
 
 inline constexpr TapeFormat kTapFormat = {"TAP", &Job::tap, ".tap", kTapNameWidth, kTapFraming};
 inline constexpr TapeFormat kPtpFormat = {"PTP", &Job::ptp, ".ptp", kPtpNameWidth, kPtpFraming};
+// Program files of the 6502 machines, which name nothing: a C64-style PRG
+// file (the load address, then the image) and an Atari binary load file
+// ($FFFF, the first and last address, then the image).
+inline constexpr int kPrgFraming = 2;
+inline constexpr int kXexFraming = 6;
+inline constexpr TapeFormat kPrgFormat = {"PRG", &Job::prg, ".prg", 0, kPrgFraming};
+inline constexpr TapeFormat kXexFormat = {"XEX", &Job::xex, ".xex", 0, kXexFraming};
+
 static_assert(kTapNameWidth <= kMaxTapeNameLength && kPtpNameWidth <= kMaxTapeNameLength,
               "the Job's tape name field holds either name");
 

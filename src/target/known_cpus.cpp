@@ -6,7 +6,7 @@ namespace {
 
 // The i8080 comes first: extraction tries its routine first, and its
 // addresses are the defaults of a run without a CPU option.
-constexpr const CpuDescription* kKnownCpus[] = {&i8080_cpu, &z80_cpu};
+constexpr const CpuDescription* kKnownCpus[] = {&i8080_cpu, &z80_cpu, &mos6502_cpu};
 
 }  // namespace
 
@@ -28,9 +28,20 @@ const CpuDescription& cpu_of_routine_length(int length) {
 
 const TapeFormat* tape_of_job(const Job& job) {
     for (const CpuDescription* cpu : kKnownCpus) {
-        if (cpu->tape != nullptr && job.*cpu->tape->option != 0) return cpu->tape;
+        for (const TapeFormat* tape : cpu->tapes) {
+            if (tape != nullptr && job.*tape->option != 0) return tape;
+        }
     }
     return nullptr;
 }
+
+bool carries(const CpuDescription& cpu, const TapeFormat& format) {
+    for (const TapeFormat* tape : cpu.tapes) {
+        if (tape == &format) return true;
+    }
+    return false;
+}
+
+int stack_bytes(const CpuDescription& cpu, int nesting) { return cpu.stack.base + cpu.stack.per_level * nesting; }
 
 }  // namespace vendrel

@@ -8,8 +8,6 @@ namespace vendrel {
 
 namespace {
 
-int read_word(const std::uint8_t* at) { return at[0] | (at[1] << 8); }
-
 // The sizes an image's patch fields describe.
 struct ImageSizes {
     int char_count;         // n
@@ -17,15 +15,24 @@ struct ImageSizes {
     int packed_length;      // P, one more than the stored codes with -oa
 };
 
+int read_value(const RoutineLayout& layout, FieldValue value, const std::uint8_t* image) {
+    const PatchField* field = find_field(layout, value);
+    return field != nullptr ? read_field(*field, image) : 0;
+}
+
 ImageSizes read_sizes(const RoutineLayout& layout, const std::uint8_t* image) {
     ImageSizes sizes;
-    sizes.char_count = image[layout.char_count_field];
+    sizes.char_count = read_value(layout, FieldValue::char_count, image);
     // The routine subtracts its addresses modulo 65,536, so an image loaded
     // near the top of memory, whose code stream address wrapped past
     // 65,535, has its true size here too.
-    sizes.symbol_table_size =
-        (read_word(image + layout.code_stream_field) - read_word(image + layout.char_table_field)) & 0xFFFF;
-    sizes.packed_length = read_word(image + layout.search_length_field);
+    const int code_stream = read_value(layout, FieldValue::code_stream, image);
+    sizes.symbol_table_size = (code_stream - read_value(layout, FieldValue::char_table, image)) & 0xFFFF;
+    // A routine that bounds its search by the end address keeps the length
+    // as the distance to it.
+    sizes.packed_length = find_field(layout, FieldValue::search_length) != nullptr
+                              ? read_value(layout, FieldValue::search_length, image)
+                              : (read_value(layout, FieldValue::search_end, image) - code_stream) & 0xFFFF;
     return sizes;
 }
 

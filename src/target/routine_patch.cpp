@@ -14,6 +14,31 @@ void write_word(std::uint8_t* at, int value) {
 
 int read_word(const std::uint8_t* at) { return at[0] | (at[1] << 8); }
 
+// The value a field receives for the job, before its bias.
+int field_value(FieldValue value, const Job& job, int routine_length) {
+    const int char_table = job.load_address + routine_length;
+    const int code_stream = char_table + job.symbol_table_size;
+    const int search_length = job.packed_length + (job.oa ? 1 : 0);
+    switch (value) {
+        case FieldValue::code_stream: return code_stream;
+        case FieldValue::search_length: return search_length;
+        case FieldValue::search_end: return code_stream + search_length;
+        case FieldValue::char_count: return job.char_count;
+        case FieldValue::pair_table: return char_table + job.char_count;
+        case FieldValue::pair_base: return char_table + job.char_count - 2 * job.char_count;  // pair table - 2n
+        case FieldValue::char_table: return char_table;
+        case FieldValue::print_address: return job.print_address;
+        case FieldValue::zero_page: return job.zero_page;
+    }
+    return 0;
+}
+
+void write_field(const PatchField& field, int value, std::uint8_t* routine) {
+    const int biased = (value + field.bias) & 0xFFFF;
+    routine[field.low] = static_cast<std::uint8_t>(biased & 0xFF);
+    if (field.high >= 0) routine[field.high] = static_cast<std::uint8_t>(biased >> 8);
+}
+
 }  // namespace
 
 void relocate_words(std::uint8_t* routine, const int* offsets, int count, int base) {
@@ -23,28 +48,42 @@ void relocate_words(std::uint8_t* routine, const int* offsets, int count, int ba
     }
 }
 
+const PatchField* find_field(const RoutineLayout& layout, FieldValue value) {
+    for (int i = 0; i < layout.field_count; ++i) {
+        if (layout.fields[i].value == value) return &layout.fields[i];
+    }
+    return nullptr;
+}
+
+int field_offset(const RoutineLayout& layout, FieldValue value) {
+    const PatchField* field = find_field(layout, value);
+    return field != nullptr ? field->low : -1;
+}
+
+int read_field(const PatchField& field, const std::uint8_t* routine) {
+    const int stored = routine[field.low] | (field.high >= 0 ? routine[field.high] << 8 : 0);
+    const int mask = field.high >= 0 ? 0xFFFF : 0xFF;
+    return (stored - field.bias) & mask;
+}
+
 int patch_routine(const RoutineLayout& layout, Job& job, std::uint8_t* out) {
     const int length = layout.length;
-    const int char_table = job.load_address + length;
     job.routine_length = length;
     std::memcpy(out, layout.bytes, static_cast<std::size_t>(length));
-    write_word(out + layout.code_stream_field, char_table + job.symbol_table_size);
-    write_word(out + layout.search_length_field, job.packed_length + (job.oa ? 1 : 0));
-    out[layout.char_count_field] = static_cast<std::uint8_t>(job.char_count & 0xFF);
-    write_word(out + layout.pair_table_field, char_table + job.char_count);
-    write_word(out + layout.char_table_field, char_table);
-    write_word(out + layout.print_address_field, job.print_address);
+    for (int i = 0; i < layout.field_count; ++i) {
+        const PatchField& field = layout.fields[i];
+        write_field(field, field_value(field.value, job, length), out);
+    }
     // Fields and relocated words never overlap, so the order does not matter.
     relocate_words(out, layout.relocations, layout.relocation_count, job.load_address);
     return length;
 }
 
 int patched_width(const RoutineLayout& layout, int offset) {
-    if (offset == layout.char_count_field) return 1;
-    const int words[] = {layout.code_stream_field, layout.search_length_field, layout.pair_table_field,
-                         layout.char_table_field, layout.print_address_field};
-    for (const int word : words) {
-        if (offset == word) return 2;
+    for (int i = 0; i < layout.field_count; ++i) {
+        const PatchField& field = layout.fields[i];
+        if (offset == field.low) return field.high == offset + 1 ? 2 : 1;
+        if (offset == field.high) return 1;
     }
     for (int i = 0; i < layout.relocation_count; ++i) {
         if (offset == layout.relocations[i]) return 2;

@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "target/cpu_description.h"
 #include "target/unpack_routines.h"
 
@@ -55,17 +57,23 @@ const std::array<std::uint8_t, kZ80RoutineLength> z80_routine_template = {
 // The operands of the two CALLs to the expander, which hold its offset.
 const std::array<int, 2> z80_relocations = {21, 42};
 
+// The patch fields, each a little-endian word but the character count.
+const PatchField z80_fields[] = {
+    {FieldValue::code_stream, 1, 2},
+    {FieldValue::search_length, 4, 5},
+    {FieldValue::char_count, 26, -1},
+    {FieldValue::pair_table, 34, 35},
+    {FieldValue::char_table, 51, 52},
+    {FieldValue::print_address, 56, 57},
+};
+
 const RoutineLayout z80_routine_layout = {
     .length = kZ80RoutineLength,
     .bytes = z80_routine_template.data(),
     .relocations = z80_relocations.data(),
     .relocation_count = static_cast<int>(z80_relocations.size()),
-    .code_stream_field = 1,
-    .search_length_field = 4,
-    .char_count_field = 26,
-    .pair_table_field = 34,
-    .char_table_field = 51,
-    .print_address_field = 56,
+    .fields = z80_fields,
+    .field_count = static_cast<int>(std::size(z80_fields)),
 };
 
 const CpuDescription z80_cpu = {
@@ -97,7 +105,7 @@ const CpuDescription z80_cpu = {
     // The addresses that the usage text gives as the defaults.
     .default_load_address = 32768,
     .default_print_address = 16,
-    .tape = &kTapFormat,
+    .tapes = {&kTapFormat},
     .calls = {
         .record_register = "DE",
         .character_register = "A",
@@ -105,6 +113,11 @@ const CpuDescription z80_cpu = {
         .changed_registers = "AF, BC, DE and HL",
         .found_flag = "Z",
     },
+    // A return address for the record loop's call; a kept pointer and a
+    // return address for each nested pair.
+    .stack = {.base = 2, .per_level = 4},
+    .default_zero_page = -1,
+    .default_stack_bound = 0,
 };
 
 }  // namespace vendrel

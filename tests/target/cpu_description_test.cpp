@@ -16,17 +16,23 @@
 namespace vendrel {
 namespace {
 
-TEST(KnownCpus, EachHasAnOptionARoutineLengthAndATapeOfItsOwn) {
+TEST(KnownCpus, EachHasAnOptionARoutineLengthAndContainersOfItsOwn) {
     const auto cpus = known_cpus();
-    ASSERT_EQ(cpus.size(), 2u);
+    ASSERT_EQ(cpus.size(), 3u);
     for (std::size_t i = 0; i < cpus.size(); ++i) {
-        ASSERT_NE(cpus[i]->tape, nullptr);
+        ASSERT_NE(cpus[i]->tapes[0], nullptr);
         for (std::size_t j = i + 1; j < cpus.size(); ++j) {
             EXPECT_NE(cpus[i]->option, cpus[j]->option);
             // A recognised image's CPU is told by its routine's length.
             EXPECT_NE(cpus[i]->routine->length, cpus[j]->routine->length);
-            // The command line counts each tape option once.
-            EXPECT_NE(cpus[i]->tape->option, cpus[j]->tape->option);
+            // The command line counts each container option once.
+            for (const TapeFormat* mine : cpus[i]->tapes) {
+                for (const TapeFormat* theirs : cpus[j]->tapes) {
+                    if (mine != nullptr && theirs != nullptr) {
+                        EXPECT_NE(mine->option, theirs->option);
+                    }
+                }
+            }
         }
     }
 }
@@ -38,8 +44,13 @@ TEST(KnownCpus, TheJobsOptionsPickTheCpuAndItsTape) {
         job.*cpu->option = 1;
         EXPECT_EQ(&cpu_of_job(job), cpu);
         EXPECT_EQ(tape_of_job(job), nullptr);
-        job.*cpu->tape->option = 1;
-        EXPECT_EQ(tape_of_job(job), cpu->tape);
+        for (const TapeFormat* tape : cpu->tapes) {
+            if (tape == nullptr) continue;
+            Job with_tape = job;
+            with_tape.*tape->option = 1;
+            EXPECT_EQ(tape_of_job(with_tape), tape);
+            EXPECT_TRUE(carries(*cpu, *tape));
+        }
         EXPECT_EQ(&cpu_of_routine_length(cpu->routine->length), cpu);
     }
 }

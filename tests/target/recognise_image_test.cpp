@@ -192,7 +192,7 @@ TEST(Recognise, ComparesTheRoutinesOwnBytes) {
 TEST(Recognise, SkipsPatchFieldsAndRelocatedWords) {
     for (const bool z80 : {true, false}) {
         const RoutineLayout& layout = z80 ? z80_routine_layout : i8080_routine_layout;
-        std::vector<int> free_words = {layout.print_address_field, layout.pair_table_field};
+        std::vector<int> free_words = {field_offset(layout, FieldValue::print_address), field_offset(layout, FieldValue::pair_table)};
         free_words.insert(free_words.end(), layout.relocations, layout.relocations + layout.relocation_count);
         const Bytes image = compose_example(z80).bytes;
         for (const int word : free_words) {
@@ -205,7 +205,7 @@ TEST(Recognise, SkipsPatchFieldsAndRelocatedWords) {
         }
         // The size fields too, moved together so that the sizes stay the same.
         Bytes moved = image;
-        for (const int field : {layout.code_stream_field, layout.char_table_field}) {
+        for (const int field : {field_offset(layout, FieldValue::code_stream), field_offset(layout, FieldValue::char_table)}) {
             moved[field + 1] = static_cast<std::uint8_t>(moved[field + 1] + 0x10);
         }
         EXPECT_EQ(recognise(moved).z80, z80);
@@ -257,8 +257,8 @@ struct DamageCase {
 // code stream of stream_length zeros.
 void give_pairs(Bytes& image, const RoutineLayout& layout, int count, int stream_length) {
     const int size = 5 + 2 * count;
-    set_word(image, layout.code_stream_field, word(image, layout.char_table_field) + size);
-    set_word(image, layout.search_length_field, stream_length);
+    set_word(image, field_offset(layout, FieldValue::code_stream), word(image, field_offset(layout, FieldValue::char_table)) + size);
+    set_word(image, field_offset(layout, FieldValue::search_length), stream_length);
     image.resize(static_cast<std::size_t>(layout.length + size + stream_length), 0);
     for (int k = 0; k < count; ++k) image[layout.length + 5 + 2 * k] = 1;
 }
@@ -271,25 +271,25 @@ const DamageCase kDamageCases[] = {
     {"cut_after_the_symbol_table", false,
      [](Bytes& image, const RoutineLayout& layout) { image.resize(static_cast<std::size_t>(layout.length) + 9); }},
     {"search_length_past_the_file", false,
-     [](Bytes& image, const RoutineLayout& layout) { set_word(image, layout.search_length_field, 22); }},
+     [](Bytes& image, const RoutineLayout& layout) { set_word(image, field_offset(layout, FieldValue::search_length), 22); }},
     {"search_length_shorter", true,
-     [](Bytes& image, const RoutineLayout& layout) { set_word(image, layout.search_length_field, 3); }},
+     [](Bytes& image, const RoutineLayout& layout) { set_word(image, field_offset(layout, FieldValue::search_length), 3); }},
     {"symbol_table_negative", false,
      [](Bytes& image, const RoutineLayout& layout) {
-         set_word(image, layout.code_stream_field, word(image, layout.char_table_field) - 1);
+         set_word(image, field_offset(layout, FieldValue::code_stream), word(image, field_offset(layout, FieldValue::char_table)) - 1);
      }},
     {"code_stream_address_wrapped", true,
      [](Bytes& image, const RoutineLayout& layout) {
-         set_word(image, layout.char_table_field, 0xFFFA);
-         set_word(image, layout.code_stream_field, 0xFFFA + 9 - 0x10000);
+         set_word(image, field_offset(layout, FieldValue::char_table), 0xFFFA);
+         set_word(image, field_offset(layout, FieldValue::code_stream), 0xFFFA + 9 - 0x10000);
      }},
     {"symbol_table_smaller_than_n", false,
-     [](Bytes& image, const RoutineLayout& layout) { image[layout.char_count_field] = 10; }},
+     [](Bytes& image, const RoutineLayout& layout) { image[field_offset(layout, FieldValue::char_count)] = 10; }},
     {"pair_table_of_odd_size", false,
-     [](Bytes& image, const RoutineLayout& layout) { image[layout.char_count_field] = 4; }},
+     [](Bytes& image, const RoutineLayout& layout) { image[field_offset(layout, FieldValue::char_count)] = 4; }},
     // Pair bytes 1 and 2 read as two more characters; pair 7 = (5, 3).
     {"more_characters_fewer_pairs", true,
-     [](Bytes& image, const RoutineLayout& layout) { image[layout.char_count_field] = 7; }},
+     [](Bytes& image, const RoutineLayout& layout) { image[field_offset(layout, FieldValue::char_count)] = 7; }},
     {"pair_refers_to_itself", false,
      [](Bytes& image, const RoutineLayout& layout) { image[layout.length + 7] = 6; }},
     {"pair_refers_to_a_later_code", false,
