@@ -8,6 +8,7 @@
 
 #include "base/errors.h"
 #include "listing/record_summary.h"
+#include "target/cpu_description.h"
 
 namespace vendrel {
 
@@ -22,13 +23,32 @@ constexpr std::string_view kFallbackPrefix = "VENDREL";
 // Assembler EQUs (pasmo, z80asm, sjasmplus) or C defines (z88dk, SDCC).
 enum class IncludeForm { assembler, c_header };
 
+// How the assemblers of the image's CPU spell a named value: "NAME: EQU n"
+// for the Z80 and the i8080, "NAME = $hhhh" for the 6502 (ca65, acme,
+// 64tass, dasm and xa all read it). The 6502 routine also takes zero-page
+// bytes, and its C form is for cc65.
+enum class IncludeDialect { equ, assignment };
+
 // One named value of the include file.
+enum class Shown {
+    count,      // in decimal
+    address,    // EQU and #define: also in hex; the 6502's assemblers: "$hhhh"
+    zero_page,  // "$hh" (0xhh), so that a 6502 assembler takes it as one
+};
+
 struct IncludeValue {
     std::string name;
     int value = 0;
-    bool address = false;  // also shown in hex
+    Shown shown = Shown::count;
     std::string meaning;
 };
+
+// The zero-page bytes that the 6502 routine keeps its pointer and counter in.
+constexpr int kZeroPageBytes = 4;
+
+IncludeDialect dialect_of(const CpuDescription& cpu) {
+    return &cpu == &mos6502_cpu ? IncludeDialect::assignment : IncludeDialect::equ;
+}
 
 bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -83,41 +103,104 @@ std::string hex_word(int value) {
     return digits;
 }
 
+// A zero-page address as two hex digits, so that every assembler takes it
+// as one.
+std::string hex_byte(int value) {
+    char digits[4];
+    std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned>(value) & 0xFFu);
+    return digits;
+}
+
 std::string padded(std::string text, std::size_t width) {
     text.resize(std::max(width, text.size() + 1), ' ');
     return text;
 }
 
-std::vector<IncludeValue> include_values(const Job& job, const CallingConvention& calls, const std::string& prefix) {
+std::vector<IncludeValue> include_values(const Job& job, const CpuDescription& cpu, const std::string& prefix) {
+    const CallingConvention& calls = cpu.calls;
     const int end = job.load_address + job.total_length;
     const std::string records = std::to_string(job.record_count);
     const std::string record_register = calls.record_register;
     const std::string load_meaning = "load address: call it with the record number in " + record_register;
     const std::string print_meaning = std::string("print address: gets each character in ") +
                                       calls.character_register + ", must keep " + calls.kept_registers;
-    return {
-        {prefix + "_LOAD", job.load_address, true, load_meaning},
-        {prefix + "_PRINT", job.print_address, true, print_meaning},
-        {prefix + "_ROUTINE_LENGTH", job.routine_length, false, "unpack routine at the start of the image"},
-        {prefix + "_LENGTH", job.total_length, false, "image length: routine, symbol table and codes"},
-        {prefix + "_END", end & 0xFFFF, true, end_meaning(end)},
-        {prefix + "_RECORDS", job.record_count, false,
+    std::vector<IncludeValue> values = {
+        {prefix + "_LOAD", job.load_address, Shown::address, load_meaning},
+        {prefix + "_PRINT", job.print_address, Shown::address, print_meaning},
+        {prefix + "_ROUTINE_LENGTH", job.routine_length, Shown::count, "unpack routine at the start of the image"},
+        {prefix + "_LENGTH", job.total_length, Shown::count, "image length: routine, symbol table and codes"},
+        {prefix + "_END", end & 0xFFFF, Shown::address, end_meaning(end)},
+        {prefix + "_RECORDS", job.record_count, Shown::count,
          "number of records: call with " + record_register + " = 1 .. " + records},
     };
+    if (dialect_of(cpu) == IncludeDialect::assignment) {
+        const std::string bytes = "$" + hex_byte(job.zero_page) + "..$" + hex_byte(job.zero_page + kZeroPageBytes - 1);
+        values.insert(values.begin() + 2, {prefix + "_ZP", job.zero_page, Shown::zero_page,
+                                           "zero page the routine takes for its pointer and counter: " + bytes});
+    }
+    return values;
 }
 
-std::string value_line(IncludeForm form, const IncludeValue& value, std::size_t name_width) {
+std::string assignment_line(const IncludeValue& value, std::size_t name_width) {
     std::string name = value.name;
+    name.resize(name_width, ' ');
+    const std::string shown = value.shown == Shown::count     ? std::to_string(value.value)
+                              : value.shown == Shown::address ? "$" + hex_word(value.value)
+                                                              : "$" + hex_byte(value.value);
+    return name + " = " + padded(shown, 6) + comment(IncludeForm::assembler, value.meaning);
+}
+
+std::string value_line(IncludeForm form, IncludeDialect dialect, const IncludeValue& value, std::size_t name_width) {
+    std::string name = value.name;
+    if (form == IncludeForm::assembler && dialect == IncludeDialect::assignment) {
+        return assignment_line(value, name_width);
+    }
     if (form == IncludeForm::assembler) {
         // z80asm wants the colon; pasmo and sjasmplus accept it.
         name += ':';
         name.resize(name_width + 1, ' ');
-        const std::string hex = value.address ? hex_word(value.value) + "h, " : "";
+        const std::string hex = value.shown != Shown::count ? hex_word(value.value) + "h, " : "";
         return name + " EQU " + padded(std::to_string(value.value), 6) + comment(form, hex + value.meaning);
     }
     name.resize(name_width, ' ');
-    const std::string shown = value.address ? "0x" + hex_word(value.value) : std::to_string(value.value);
+    const std::string shown = value.shown == Shown::count     ? std::to_string(value.value)
+                              : value.shown == Shown::address ? "0x" + hex_word(value.value)
+                                                              : "0x" + hex_byte(value.value);
     return "#define " + name + " " + padded(shown, 7) + comment(form, value.meaning);
+}
+
+// How a program calls the routine: for the Z80 and the i8080 from the
+// calling convention's words; the 6502 routine returns its result in A,
+// which a cc65 program reads as the value of a function.
+std::vector<std::string> calling_lines(const CpuDescription& cpu, IncludeDialect dialect, IncludeForm form,
+                                       const std::string& prefix) {
+    const CallingConvention& calls = cpu.calls;
+    const std::string changed = calls.changed_registers;
+    if (dialect == IncludeDialect::equ) {
+        return {"Put a record number in " + std::string(calls.record_register) + " and call " + prefix +
+                    "_LOAD; the record is printed",
+                "through " + prefix + "_PRINT. " + changed + " change; " + calls.found_flag + " is set when the",
+                "record was found."};
+    }
+    if (form == IncludeForm::c_header) {
+        return {"For cc65: " + prefix + "_PRINT_RECORD(record) calls the routine at " + prefix + "_LOAD, which",
+                "prints the record through " + prefix + "_PRINT and gives 0, or 1 when the record",
+                "is not in the image (nothing printed)."};
+    }
+    return {"Put a record number in " + std::string(calls.record_register) + " and JSR " + prefix + "_LOAD; the record",
+            "is printed through " + prefix + "_PRINT. " + changed + " change; it returns",
+            std::string(calls.found_flag) + " when the record was found, A = 1 when not (nothing printed); X = 0."};
+}
+
+// The routine as a cc65 function: cc65 passes one unsigned argument in A
+// (low) and X (high) to a __fastcall__ function and takes an unsigned char
+// result from A, the routine's own convention. A header cannot bind a
+// function's name to an address, so the call goes through a pointer.
+std::vector<std::string> cc65_declaration(const std::string& prefix) {
+    const std::string type = prefix + "_ROUTINE";
+    return {"/* unsigned char __fastcall__ " + prefix + "_PRINT_RECORD(unsigned record); */",
+            "typedef unsigned char (__fastcall__ *" + type + ")(unsigned record);",
+            "#define " + prefix + "_PRINT_RECORD(record) (((" + type + ")" + prefix + "_LOAD)(record))"};
 }
 
 std::string record_line(IncludeForm form, const RecordSummary& record) {
@@ -132,14 +215,9 @@ std::string include_text(const Job& job, IncludeForm form, const std::string& pr
     const std::string image = record_preview(base_name(output), kMaxOutputNameLength);
     const PackedText packed = packed_text_of(job);
     const CpuDescription& cpu = *packed.cpu;
-    const CallingConvention& calls = cpu.calls;
-    const std::string changed = calls.changed_registers;
+    const IncludeDialect dialect = dialect_of(cpu);
     lines.push_back(comment(form, "Packed image " + image + " (" + cpu.name + " routine), made by Vendrel."));
-    lines.push_back(comment(form, "Put a record number in " + std::string(calls.record_register) + " and call " +
-                                      prefix + "_LOAD; the record is printed"));
-    lines.push_back(comment(form, "through " + prefix + "_PRINT. " + changed + " change; " + calls.found_flag +
-                                      " is set when the"));
-    lines.push_back(comment(form, "record was found."));
+    for (const std::string& line : calling_lines(cpu, dialect, form, prefix)) lines.push_back(comment(form, line));
     lines.emplace_back();
     const std::string guard = prefix + "_VENDREL_H";
     if (form == IncludeForm::c_header) {
@@ -148,10 +226,14 @@ std::string include_text(const Job& job, IncludeForm form, const std::string& pr
         lines.emplace_back();
     }
 
-    const std::vector<IncludeValue> values = include_values(job, calls, prefix);
+    const std::vector<IncludeValue> values = include_values(job, cpu, prefix);
     std::size_t name_width = 0;
     for (const IncludeValue& value : values) name_width = std::max(name_width, value.name.size());
-    for (const IncludeValue& value : values) lines.push_back(value_line(form, value, name_width));
+    for (const IncludeValue& value : values) lines.push_back(value_line(form, dialect, value, name_width));
+    if (form == IncludeForm::c_header && dialect == IncludeDialect::assignment) {
+        lines.emplace_back();
+        for (const std::string& line : cc65_declaration(prefix)) lines.push_back(line);
+    }
 
     lines.emplace_back();
     const std::vector<RecordSummary> records = summarize_records(packed);

@@ -10,6 +10,13 @@
 // image: routine, symbol table and codes), PREFIX_END (the first address
 // after the image, modulo 65,536) and PREFIX_RECORDS; a comment line follows for each
 // record with its number and first characters.
+//
+// For a 6502 image the values are "NAME = $hhhh" lines, which ca65, acme,
+// 64tass, dasm and xa (with -M, which lets a comment hold a colon) read,
+// with PREFIX_ZP (the routine's four zero-page bytes) after PREFIX_PRINT;
+// its C form is for cc65 and declares the routine as a function of the
+// record number, PREFIX_PRINT_RECORD(record), giving 0 when the record was
+// printed and 1 when the image has no such record.
 #pragma once
 
 #include <string>
