@@ -56,6 +56,7 @@ constexpr ErrorMessage kErrorMessages[] = {
     {kBadZeroPage, "After '-zp' must follow zero page address in range 0 to 252!", Argument::none},
     {kBadStackBound, "After '-stack' must follow stack size in range 2 to 256 bytes!", Argument::none},
     {kStackTooDeep, "The deepest record needs %d bytes of stack, more than '-stack' allows!", Argument::number},
+    {kImageWrapsInXex, "Image would run past address 65535, which an XEX file cannot load!", Argument::none},
 };
 
 const ErrorMessage* find_message(int code) {

@@ -49,9 +49,10 @@ enum ErrorCode : int {
     kBadZeroPage = -40,
     kBadStackBound = -41,
     kStackTooDeep = -42,
+    kImageWrapsInXex = -43,
 };
 
-inline constexpr int kLowestErrorCode = kStackTooDeep;
+inline constexpr int kLowestErrorCode = kImageWrapsInXex;
 
 // Prints the message of code on standard error, followed by an empty line,
 // and returns code. The argument is a text for messages with "%s", a number

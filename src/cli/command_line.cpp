@@ -217,6 +217,8 @@ bool options_fit_together(const Job& job) {
     if (named && tape_options(job) == 0) return false;
     if (named && tape_of_job(job)->name_width == 0) return false;
     if (zero_page_without_6502(job)) return false;
+    // A PRG file loads as one block from its first two bytes on.
+    if (job.append && job.prg) return false;
     if (extracting && (cpu_options(job) > 0 || tape_options(job) > 0 || addressed || job.lc || job.oa ||
                        named || converting || line_end_options > 0)) {
         return false;

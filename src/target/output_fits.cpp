@@ -14,6 +14,10 @@ int check_output_fits(const Job& job) {
     int length = raw_image_length(job);
     if (const TapeFormat* tape = tape_of_job(job)) length += tape->framing;
     if (length > kImageBufferSize) return report_error(kOutputTooLong, length);
+    // An XEX segment names its last address, which cannot lie past 65,535.
+    if (tape_of_job(job) == &kXexFormat && job.load_address + raw_image_length(job) > 0x10000) {
+        return report_error(kImageWrapsInXex);
+    }
     return 0;
 }
 
