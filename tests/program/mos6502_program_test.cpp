@@ -15,6 +15,7 @@
 #include "extract/text_records.h"
 #include "support/emulator.h"
 #include "support/mos6502_runner.h"
+#include "program/mos6502_packing.h"
 #include "support/program.h"
 
 namespace vendrel::test {
@@ -22,25 +23,13 @@ namespace {
 
 const std::string kSourceDir = VENDREL_SOURCE_DIR;
 
-constexpr int kRoutineLength = 107;
 constexpr int kZ80RoutineLength = 58;
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes as_bytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-// The number after label on the report line that starts with it.
-int report_number(const std::string& report, const std::string& label) {
-    const std::size_t at = report.find(label);
-    if (at == std::string::npos) return -1;
-    return std::atoi(report.c_str() + at + label.size());
-}
 
 // The routine as listed in the 6502 design, patched for an image: the
 // Z80 image's tables and stream stay as they are behind it.
 Bytes routine_from_listing(int load, int stream, int search_end, int chars, int print, int zp) {
-    const int pairs = load + kRoutineLength - chars;  // P: the pair of code c at P + 2c
-    const int table = load + kRoutineLength;
+    const int pairs = load + kMos6502RoutineLength - chars;  // P: the pair of code c at P + 2c
+    const int table = load + kMos6502RoutineLength;
     auto lo = [](int v) { return v & 0xFF; };
     auto hi = [](int v) { return (v >> 8) & 0xFF; };
     const int at = load;
@@ -73,46 +62,6 @@ Bytes routine_from_listing(int load, int stream, int search_end, int chars, int 
         0x4C, static_cast<std::uint8_t>(lo(print)), static_cast<std::uint8_t>(hi(print)),
         0xA9, 0x01, 0xA2, 0x00, 0x60,
     };
-}
-
-struct Packing {
-    std::vector<std::string> options;  // the text's own options (-ct, -dtp, ...)
-    std::string source;
-    bool oa = false;
-    bool best = false;
-};
-
-// What the program packed, with what its report says.
-struct Packed {
-    Bytes image;
-    int chars = 0;
-    int table_size = 0;  // character and pair tables
-};
-
-Packed pack(const ScratchDir& dir, const Packing& packing, std::vector<std::string> args) {
-    args.insert(args.begin(), packing.options.begin(), packing.options.end());
-    if (packing.oa) args.push_back("-oa");
-    if (packing.best) args.push_back("-best");
-    const std::string path = dir.file("packed.vdl");
-    args.insert(args.end(), {"-o", path, packing.source});
-    const ProgramResult run = run_program(args);
-    EXPECT_EQ(run.exit_status, 0) << run.err;
-    return Packed{as_bytes(read_file(path)), report_number(run.out, "Number of differenet chars:\t"),
-                  report_number(run.out, "Size of character table:\t")};
-}
-
-Packed pack_6502(const ScratchDir& dir, const Packing& packing, const Mos6502Setup& at) {
-    return pack(dir, packing,
-                {"-6502", "-a", std::to_string(at.load_address), "-pa", std::to_string(at.print_address), "-zp",
-                 std::to_string(at.zero_page)});
-}
-
-// Separators (codes 0) within the routine's search: in the stored stream,
-// and with -oa the 0 after the image. Records 1 to this less one are
-// closed by the next separator.
-int separators(const Packed& packed, int routine_length, bool oa) {
-    const auto stream = packed.image.begin() + routine_length + packed.table_size;
-    return static_cast<int>(std::count(stream, packed.image.end(), 0)) + (oa ? 1 : 0);
 }
 
 // What the Z80 routine prints for records 1 to count of the same text.
@@ -158,7 +107,7 @@ Mos6502Run run_and_check(const ScratchDir& dir, const Packing& packing, Place pl
     const Packed packed = pack_6502(dir, packing, setup);
     setup.image = packed.image;
     setup.zero_after_image = packing.oa;
-    const int closed = separators(packed, kRoutineLength, packing.oa) - 1;
+    const int closed = separators(packed, kMos6502RoutineLength, packing.oa) - 1;
     EXPECT_GE(static_cast<int>(expected.size()), closed);
     std::vector<std::uint16_t> records = {0};
     for (int k = 1; k <= closed; k += step) records.push_back(static_cast<std::uint16_t>(k));
@@ -231,7 +180,7 @@ TEST_P(Mos6502Listing, IsTheListedRoutineBeforeTheZ80ImagesTables) {
     const Packed packed = pack_6502(dir, packing, at);
     const Packed z80 = pack(dir, packing, {"-z80"});
     ASSERT_EQ(packed.table_size, z80.table_size);
-    const int stream = at.load_address + kRoutineLength + z80.table_size;
+    const int stream = at.load_address + kMos6502RoutineLength + z80.table_size;
     const int stream_length = static_cast<int>(z80.image.size()) - kZ80RoutineLength - z80.table_size;
     Bytes expected = routine_from_listing(at.load_address, stream, stream + stream_length + (oa ? 1 : 0), z80.chars,
                                           at.print_address, at.zero_page);
