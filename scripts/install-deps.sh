@@ -7,7 +7,7 @@ packages=(
     cmake g++ clang libclang-rt-14-dev pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libz80ex-dev libspectrum-dev fuse-emulator-utils pasmo z80asm
-    cc65 acme
+    cc65 acme 64tass dasm xa65
     valgrind gzip xz-utils strace
 )
 
