@@ -29,13 +29,14 @@ enum class IncludeForm { assembler, c_header };
 // bytes, and its C form is for cc65.
 enum class IncludeDialect { equ, assignment };
 
-// One named value of the include file.
+// How a value is written.
 enum class Shown {
     count,      // in decimal
     address,    // EQU and #define: also in hex; the 6502's assemblers: "$hhhh"
     zero_page,  // "$hh" (0xhh), so that a 6502 assembler takes it as one
 };
 
+// One named value of the include file.
 struct IncludeValue {
     std::string name;
     int value = 0;
