@@ -77,4 +77,31 @@ std::vector<ExpansionCount> expansion_counts(const PackedCodes& codes) {
     return counts;
 }
 
+std::vector<int> nesting_levels(const PackedCodes& codes) {
+    std::vector<int> levels(256, 0);
+    const int code_end = std::min(codes.char_count + codes.pair_count, 256);
+    for (int code = codes.char_count; code < code_end; ++code) {
+        const std::uint8_t* pair = codes.pair_table + 2 * (code - codes.char_count);
+        int& level = levels[static_cast<std::size_t>(code)];
+        if (pair[0] < code) level = levels[pair[0]] + 1;
+        if (pair[1] < code) level = std::max(level, levels[pair[1]]);
+    }
+    return levels;
+}
+
+int record_nesting(const PackedCodes& codes, const RecordSpan& record, const std::vector<int>& levels) {
+    int deepest = 0;
+    for (int at = record.begin; at < record.end; ++at) deepest = std::max(deepest, levels[codes.code_stream[at]]);
+    return deepest;
+}
+
+int deepest_record_nesting(const PackedCodes& codes) {
+    const std::vector<int> levels = nesting_levels(codes);
+    int deepest = 0;
+    for (const RecordSpan& record : walk_records(codes).records) {
+        deepest = std::max(deepest, record_nesting(codes, record, levels));
+    }
+    return deepest;
+}
+
 }  // namespace vendrel

@@ -91,4 +91,20 @@ struct ExpansionCount {
 // For every code 0 .. 255; undefined codes count nothing.
 std::vector<ExpansionCount> expansion_counts(const PackedCodes& codes);
 
+// How deeply the routines nest to expand each code 0 .. 255, in pending
+// left halves: a left half is expanded by a call and a right half by a
+// jump, so a pair nests one level more than its left half, or as deep as
+// its right half when that is deeper; a character, an undefined code and
+// a half that expand_code does not follow nest 0. At the deepest character
+// of a code of nesting k the routine has k left halves pending, each with
+// its right half and a return address on the stack.
+std::vector<int> nesting_levels(const PackedCodes& codes);
+
+// The deepest nesting of the record's codes; 0 for an empty record.
+int record_nesting(const PackedCodes& codes, const RecordSpan& record, const std::vector<int>& levels);
+
+// The deepest nesting of any record of the walk, the open run after the
+// last code 0 included; 0 without records.
+int deepest_record_nesting(const PackedCodes& codes);
+
 }  // namespace vendrel

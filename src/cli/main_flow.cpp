@@ -22,6 +22,7 @@
 #include "pack/pack_text.h"
 #include "prepare/conversion_table.h"
 #include "tape/compose_output.h"
+#include "target/stack_fits.h"
 
 namespace vendrel {
 
@@ -138,11 +139,14 @@ int run(int argc, const char* const* argv) {
         // 4. Recognise the packed image and expand its records, or list them.
         result = job->list ? list_image_records(*job) : extract_from_image(*job);
     } else if (result == 0) {
-        // 4. Prepare and pack the text, compose the image or tape file,
-        // and report; the listing checks what was packed, and keeps the
-        // file as it was read for the checks that concern the file.
+        // 4. Prepare and pack the text, refuse an image whose deepest
+        // record takes more stack than the bound allows, compose the image
+        // or tape file, and report; the listing checks what was packed,
+        // and keeps the file as it was read for the checks that concern
+        // the file.
         const std::string source = job->list ? source_text(*job) : std::string();
         result = pack_source(*job);
+        if (result == 0) result = check_stack_fits(*job);
         if (result == 0) result = compose_output(*job);
         if (result == 0) print_report(*job);
         if (result == 0 && job->list) print_record_listing(*job, source);

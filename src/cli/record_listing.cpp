@@ -17,7 +17,8 @@ int list_image_records(Job& job) {
     // own table goes back in place afterwards, so that it is released.
     std::uint8_t* const own_symbol_table = job.symbol_table;
     if (const int result = recognise_packed_file(job); result != 0) return result;
-    std::fputs(record_table_text(summarize_records(packed_text_of(job))).c_str(), stdout);
+    const PackedText packed = packed_text_of(job);
+    std::fputs(record_table_text(*packed.cpu, summarize_records(packed)).c_str(), stdout);
     job.symbol_table = own_symbol_table;
     job.symbol_end = nullptr;
     return 0;

@@ -3,6 +3,7 @@
 
 #include "cli/console.h"
 #include "target/cpu_description.h"
+#include "target/stack_fits.h"
 
 namespace vendrel {
 
@@ -27,6 +28,9 @@ void print_report(const Job& job) {
     std::printf("Total length:\t\t\t%d bytes (%.2f%%)\n", job.total_length,
                 percent_of_source(job.total_length, job.source_length));
     if (tape_of_job(job) != nullptr) std::printf("Final length:\t\t\t%d bytes\n", job.final_length);
+    // Beyond the report's own lines: what the deepest record takes of the
+    // stack, without the routine's call and the print routine.
+    if (job.verbose) std::printf("Stack needed:\t\t\t%d bytes\n", image_stack_bytes(job));
 }
 
 }  // namespace vendrel

@@ -11,8 +11,10 @@
 namespace vendrel {
 
 // The table of records: a heading, then a row for each record with its
-// number, characters, codes, longest line, T-states and first characters.
-std::string record_table_text(const std::vector<RecordSummary>& records);
+// number, characters, codes, longest line, time (T-states or cycles of
+// cpu), stack (for a CPU whose stack is bounded) and first characters;
+// then a line with the stack the deepest record needs.
+std::string record_table_text(const CpuDescription& cpu, const std::vector<RecordSummary>& records);
 
 // After packing and composing: an empty line, the table, an empty line and
 // the checks' lines ("Checks: nothing found." when none found anything).

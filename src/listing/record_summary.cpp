@@ -23,18 +23,32 @@ int longest_line(const std::string& text) {
     return longest;
 }
 
+// Where the image lies and how far its routine searches. A recognised
+// image tells both in its routine's fields: the character table follows
+// the routine, and the search length is the packed length recognition
+// read; a packed one has the job's load address and its codes, one more
+// with -oa.
+ImagePlace image_place_of(const Job& job, const CpuDescription& cpu) {
+    if (!is_extraction(job)) return {job.load_address, job.packed_length + (job.oa ? 1 : 0)};
+    const PatchField* char_table = find_field(*cpu.routine, FieldValue::char_table);
+    const int load = char_table != nullptr ? read_field(*char_table, job.text_buffer) - cpu.routine->length : 0;
+    return {load & 0xFFFF, job.packed_length};
+}
+
 }  // namespace
 
 PackedText packed_text_of(const Job& job) {
     PackedText packed;
     // A recognised image tells its routine by its length.
     packed.cpu = is_extraction(job) ? &cpu_of_routine_length(job.routine_length) : &cpu_of_job(job);
+    packed.place = image_place_of(job, *packed.cpu);
     packed.codes = packed_codes_of(job);
     return packed;
 }
 
 std::vector<RecordSummary> summarize_records(const PackedText& packed) {
-    const std::vector<std::uint64_t> times = estimate_every_record(packed.cpu->costs, packed.codes);
+    const std::vector<std::uint64_t> times = estimate_every_record(*packed.cpu, packed.place, packed.codes);
+    const std::vector<int> levels = nesting_levels(packed.codes);
     std::vector<RecordSummary> records;
     for (const RecordSpan& span : walk_records(packed.codes).records) {
         RecordSummary record;
@@ -49,7 +63,9 @@ std::vector<RecordSummary> summarize_records(const PackedText& packed) {
         record.codes = span.end - span.begin;
         record.open = !span.closed;
         record.longest_line = longest_line(record.text);
-        record.tstates = record.open ? estimate_record_tstates(packed.cpu->costs, packed.codes, span.number)
+        record.nesting = record_nesting(packed.codes, span, levels);
+        record.stack = stack_bytes(*packed.cpu, record.nesting);
+        record.tstates = record.open ? estimate_record_tstates(*packed.cpu, packed.place, packed.codes, span.number)
                                      : times[static_cast<std::size_t>(span.number - 1)];
         records.push_back(std::move(record));
     }

@@ -15,9 +15,11 @@
 
 namespace vendrel {
 
-// A packed text with the CPU whose routine prints it.
+// A packed text with the CPU whose routine prints it, and where its image
+// lies, which the 6502's time depends on.
 struct PackedText {
     const CpuDescription* cpu = &z80_cpu;
+    ImagePlace place;
     PackedCodes codes;
 };
 
@@ -31,6 +33,8 @@ struct RecordSummary {
     int codes = 0;           // codes in the stream, separator not counted
     int longest_line = 0;    // characters between line ends
     std::uint64_t tstates = 0;
+    int nesting = 0;         // levels of pair expansion pending at its deepest character
+    int stack = 0;           // bytes of stack the routine takes for it (stack_bytes)
     bool open = false;       // the run after the last separator
 };
 

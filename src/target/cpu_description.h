@@ -10,6 +10,7 @@
 
 #include "base/job.h"
 #include "target/image_format.h"
+#include "target/record_timer.h"
 #include "target/routine_costs.h"
 #include "target/routine_patch.h"
 
@@ -41,6 +42,8 @@ struct CpuDescription {
     std::int32_t Job::*option;     // the flag of the option that picks it
     const RoutineLayout* routine;  // template, patch fields and relocations
     RoutineCosts costs;            // for the timing estimate
+    RecordTimer time_records;      // the estimate: from costs, or also from the image's place
+    const char* time_unit;         // what the estimate counts, as the listing's column heading
     int default_load_address;      // -a when it is not given
     int default_print_address;     // -pa when it is not given
     // The files that carry its image besides the raw one, nullptr after the last.

@@ -1,6 +1,7 @@
 #include <iterator>
 
 #include "target/cpu_description.h"
+#include "target/routine_timing.h"
 #include "target/unpack_routines.h"
 
 namespace vendrel {
@@ -106,6 +107,8 @@ const CpuDescription i8080_cpu = {
         // MOV A,M 7 + JMP 10.
         .pair = 7 + 4 + 7 + 10 + 5 + 10 + 10 + 10 + 7 + 5 + 11 + 17 + 10 + 7 + 10,
     },
+    .time_records = time_records_by_costs,
+    .time_unit = "T-states",
     // The addresses that the usage text gives as the defaults.
     .default_load_address = 0,
     .default_print_address = 0x8500,

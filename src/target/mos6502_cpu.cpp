@@ -1,6 +1,7 @@
 #include <iterator>
 
 #include "target/cpu_description.h"
+#include "target/mos6502_timing.h"
 #include "target/unpack_routines.h"
 
 namespace vendrel {
@@ -89,7 +90,7 @@ constexpr PatchField zero_page(int offset, int byte) { return {FieldValue::zero_
 // Addresses are loaded as two immediate bytes or as the operand of an
 // indexed load, so some fields keep their halves apart.
 const PatchField mos6502_fields[] = {
-    {FieldValue::code_stream, 12, 8, -1},
+    {FieldValue::code_stream, 13, 9, -1},
     {FieldValue::search_end, 20, 26},
     {FieldValue::pair_base, 72, 73, 1},
     {FieldValue::pair_base, 76, 77},
@@ -142,6 +143,8 @@ const CpuDescription mos6502_cpu = {
         // BCS 3 and no BCC: 2 fewer).
         .pair = 2 + 3 + 2 + 2 + 2 + 4 + 3 + 4 + 3 + 6 + 4,
     },
+    .time_records = time_mos6502_records,
+    .time_unit = "Cycles",
     // $1000 is free BASIC memory on a C64 (a SYS 4096 away) for images up to
     // 36 KB; $FFD2 is the Commodore KERNAL's CHROUT.
     .default_load_address = 0x1000,

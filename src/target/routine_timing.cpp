@@ -36,7 +36,16 @@ std::uint64_t record_time(const RoutineCosts& costs, const PackedCodes& codes, c
 
 }  // namespace
 
-std::uint64_t estimate_record_tstates(const RoutineCosts& costs, const PackedCodes& codes, int record) {
+std::vector<std::uint64_t> time_records_by_costs(const CpuDescription& cpu, const ImagePlace&,
+                                                 const PackedCodes& codes, std::span<const RecordSpan> records) {
+    const std::vector<std::uint64_t> cost = code_costs(cpu.costs, codes);
+    std::vector<std::uint64_t> times;
+    for (const RecordSpan& record : records) times.push_back(record_time(cpu.costs, codes, record, cost));
+    return times;
+}
+
+std::uint64_t estimate_record_tstates(const CpuDescription& cpu, const ImagePlace& place, const PackedCodes& codes,
+                                      int record) {
     const RecordWalk walk = walk_records(codes);
     if (record < 1 || walk.separators < record) return 0;
     // The walk leaves out an empty run after the last code 0; the routine
@@ -45,16 +54,16 @@ std::uint64_t estimate_record_tstates(const RoutineCosts& costs, const PackedCod
     for (const RecordSpan& found : walk.records) {
         if (found.number == record) span = found;
     }
-    return record_time(costs, codes, span, code_costs(costs, codes));
+    return cpu.time_records(cpu, place, codes, std::span<const RecordSpan>(&span, 1)).front();
 }
 
-std::vector<std::uint64_t> estimate_every_record(const RoutineCosts& costs, const PackedCodes& codes) {
-    const std::vector<std::uint64_t> cost = code_costs(costs, codes);
-    std::vector<std::uint64_t> estimates;
+std::vector<std::uint64_t> estimate_every_record(const CpuDescription& cpu, const ImagePlace& place,
+                                                 const PackedCodes& codes) {
+    std::vector<RecordSpan> closed;
     for (const RecordSpan& record : walk_records(codes).records) {
-        if (record.closed) estimates.push_back(record_time(costs, codes, record, cost));
+        if (record.closed) closed.push_back(record);
     }
-    return estimates;
+    return cpu.time_records(cpu, place, codes, closed);
 }
 
 }  // namespace vendrel

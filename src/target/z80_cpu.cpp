@@ -1,6 +1,7 @@
 #include <iterator>
 
 #include "target/cpu_description.h"
+#include "target/routine_timing.h"
 #include "target/unpack_routines.h"
 
 namespace vendrel {
@@ -102,6 +103,8 @@ const CpuDescription z80_cpu = {
         // CALL 17 + POP HL 10 + LD A,(HL) 7 + JR 12.
         .pair = 7 + 4 + 7 + 7 + 4 + 10 + 11 + 11 + 7 + 6 + 11 + 17 + 10 + 7 + 12,
     },
+    .time_records = time_records_by_costs,
+    .time_unit = "T-states",
     // The addresses that the usage text gives as the defaults.
     .default_load_address = 32768,
     .default_print_address = 16,

@@ -54,7 +54,7 @@ TEST(RecordSummary, ListsEveryRecordAndTheOpenRun) {
     EXPECT_TRUE(records[2].open);
 
     for (const RecordSummary& record : records) {
-        EXPECT_EQ(record.tstates, estimate_record_tstates(z80_cpu.costs, packed.codes, record.number));
+        EXPECT_EQ(record.tstates, estimate_record_tstates(z80_cpu, packed.place, packed.codes, record.number));
     }
     EXPECT_LT(records[0].tstates, records[1].tstates);
 }

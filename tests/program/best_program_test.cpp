@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "Reading input file '" + kAdventure + "'\n" +
                            "Packing text...\n"
                            "Composing result file with Z80 routine...\n" +
-                           kAdventureBestZ80 + "Writing to the output file '{dir}/a.vdl'\n\n",
+                           kAdventureBestZ80 + "Stack needed:\t\t\t22 bytes\n" +
+                           "Writing to the output file '{dir}/a.vdl'\n\n",
                        "{dir}/a.vdl", 2387}),
     [](const testing::TestParamInfo<BestReportCase>& info) { return std::string(info.param.name); });
 

@@ -78,13 +78,14 @@ struct ListedRecord {
     std::uint64_t tstates;
 };
 
-// The rows of the record table: number and T-states.
+// The rows of the record table: number and T-states. The line of the
+// stack the deepest record needs ends the table.
 std::vector<ListedRecord> listed_records(const std::string& out) {
     std::vector<ListedRecord> records;
     std::istringstream in(out.substr(out.find("Record  Chars")));
     std::string line;
     std::getline(in, line);
-    while (std::getline(in, line) && !line.empty()) {
+    while (std::getline(in, line) && !line.empty() && line.rfind("Stack needed: ", 0) != 0) {
         std::istringstream row(line);
         ListedRecord record{};
         int chars = 0, codes = 0, longest = 0;

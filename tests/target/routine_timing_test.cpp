@@ -87,7 +87,8 @@ TEST_P(RecordTiming, EveryRecordAgreesWithTheEmulatedCpu) {
         .code_stream = image.data() + routine_length + job->symbol_table_size,
         .stream_length = job->packed_length,
     };
-    const std::vector<std::uint64_t> every = estimate_every_record(c.cpu->costs, codes);
+    const ImagePlace place = {kLoadAddress, job->packed_length + (c.oa ? 1 : 0)};
+    const std::vector<std::uint64_t> every = estimate_every_record(*c.cpu, place, codes);
     ASSERT_EQ(static_cast<int>(every.size()), job->record_count);
     // With -oa the last record runs to the 0 that follows the image.
     const int last = job->record_count + (c.oa ? 1 : 0);
@@ -107,7 +108,7 @@ TEST_P(RecordTiming, EveryRecordAgreesWithTheEmulatedCpu) {
         // The costs follow every instruction, so the estimate is exact: a
         // cost that is off by a single state shows here.
         const std::uint64_t measured = z80 ? run.tstates : run.i8080_states;
-        ASSERT_EQ(estimate_record_tstates(c.cpu->costs, codes, record), measured);
+        ASSERT_EQ(estimate_record_tstates(*c.cpu, place, codes, record), measured);
         if (record <= job->record_count) {
             ASSERT_EQ(every[record - 1], measured);
         }
@@ -121,9 +122,10 @@ TEST(RecordTiming, RecordsBeyondTheStreamCostNothing) {
     const std::uint8_t stream[] = {0, 1, 2, 0, 1};
     const PackedCodes codes = {.char_count = 3, .pair_table = nullptr, .code_stream = stream, .stream_length = 5};
     for (const CpuDescription* cpu : known_cpus()) {
-        EXPECT_EQ(estimate_record_tstates(cpu->costs, codes, 0), 0u);
-        EXPECT_EQ(estimate_record_tstates(cpu->costs, codes, 3), 0u);
-        EXPECT_EQ(estimate_every_record(cpu->costs, codes).size(), 1u);
+        const ImagePlace place = {0x1000, 5};
+        EXPECT_EQ(estimate_record_tstates(*cpu, place, codes, 0), 0u);
+        EXPECT_EQ(estimate_record_tstates(*cpu, place, codes, 3), 0u);
+        EXPECT_EQ(estimate_every_record(*cpu, place, codes).size(), 1u);
     }
 }
 
