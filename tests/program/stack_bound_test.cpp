@@ -1,0 +1,170 @@
+// The stack of the 6502 routine through the program: an image whose
+// deepest record needs more stack than -stack (by default 96 bytes)
+// allows is refused with 42 before anything is written, and a bound that
+// leaves room lets it through; -vb reports the stack needed for every CPU;
+// -list shows each 6502 record's cycles and stack as sim65 measures them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/mos6502_runner.h"
+#include "support/program.h"
+
+namespace vendrel {
+namespace {
+
+using test::run_program;
+using test::ScratchDir;
+
+const std::string kAdventure = VENDREL_SOURCE_DIR "/samples/adventure.txt";
+
+// Records that each add one character to the one before: the packer
+// chains their pairs, each new pair's left half the pair before it, so the
+// longest record nests 37 levels deep (2 + 3 * 37 = 113 bytes on the 6502,
+// 2 + 4 * 37 = 150 on the Z80).
+std::string chained_records() {
+    const std::string characters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN";
+    std::string text;
+    for (std::size_t k = 2; k <= characters.size(); ++k) text += "|" + characters.substr(0, k);
+    return text;
+}
+
+// The number on the verbose line of the stack needed, -1 without one.
+int stack_reported(const std::string& out) {
+    const std::string label = "Stack needed:\t\t\t";
+    const std::size_t at = out.find(label);
+    return at == std::string::npos ? -1 : std::stoi(out.substr(at + label.size()));
+}
+
+struct BoundCase {
+    const char* name;
+    bool chained;  // the chained records, else the adventure
+    std::vector<std::string> options;
+    int exit_status;
+    int stack;  // bytes: reported with -vb, or named by the refusal
+};
+
+void PrintTo(const BoundCase& c, std::ostream* out) { *out << c.name; }
+
+const BoundCase kBoundCases[] = {
+    {"AdventureWithinTheDefault", false, {"-6502"}, 0, 17},
+    {"AdventureAtItsBound", false, {"-6502", "-stack", "17"}, 0, 17},
+    {"AdventureOneByteShort", false, {"-6502", "-stack", "16"}, 42, 17},
+    {"AdventureInAPrgFile", false, {"-6502", "-prg", "-stack", "16"}, 42, 17},
+    {"ChainedOverTheDefault", true, {"-6502"}, 42, 113},
+    {"ChainedRaisedBound", true, {"-6502", "-stack", "113"}, 0, 113},
+    {"ChainedOneByteShort", true, {"-6502", "-stack", "112"}, 42, 113},
+    {"ChainedHighestBound", true, {"-6502", "-stack", "256", "-zp", "0x80"}, 0, 113},
+    // Neither CPU bounds its stack.
+    {"ChainedZ80", true, {"-z80"}, 0, 150},
+    {"ChainedI8080", true, {"-i8080", "-ptp"}, 0, 150},
+};
+
+class StackBound : public testing::TestWithParam<BoundCase> {};
+
+TEST_P(StackBound, RefusesTooDeepImagesBeforeWritingAndReportsTheStack) {
+    const BoundCase& c = GetParam();
+    const ScratchDir dir;
+    const std::string source = c.chained ? dir.write("chained.txt", chained_records()) : kAdventure;
+    const std::string output = dir.file("image.out");
+    std::vector<std::string> args = c.options;
+    args.insert(args.end(), {"-vb", "-o", output, source});
+    const test::ProgramResult result = run_program(args);
+    ASSERT_EQ(result.exit_status, c.exit_status) << result.err;
+    if (c.exit_status == 0) {
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(stack_reported(result.out), c.stack) << result.out;
+        EXPECT_TRUE(test::file_exists(output));
+        return;
+    }
+    EXPECT_EQ(result.err, "The deepest record needs " + std::to_string(c.stack) +
+                              " bytes of stack, more than '-stack' allows!\n\n");
+    // Refused after packing: no report, no composition, no file.
+    EXPECT_EQ(result.out.find("Composing"), std::string::npos) << result.out;
+    EXPECT_EQ(stack_reported(result.out), -1);
+    EXPECT_FALSE(test::file_exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StackBound, testing::ValuesIn(kBoundCases),
+                         [](const testing::TestParamInfo<BoundCase>& info) { return std::string(info.param.name); });
+
+TEST(StackBound, WithoutVerboseTheReportHasNoStackLine) {
+    const ScratchDir dir;
+    const test::ProgramResult result = run_program({"-6502", "-o", dir.file("a.bin"), kAdventure});
+    ASSERT_EQ(result.exit_status, 0) << result.err;
+    EXPECT_EQ(stack_reported(result.out), -1);
+    EXPECT_EQ(result.out.find("Stack needed"), std::string::npos);
+}
+
+struct ListedRow {
+    int number = 0;
+    std::uint64_t cycles = 0;
+    int stack = 0;
+};
+
+// The table of a 6502 listing: each row's number, cycles and stack; the
+// line of the stack needed ends it.
+std::vector<ListedRow> listed_rows(const std::string& out, std::string& stack_line) {
+    std::vector<ListedRow> rows;
+    std::istringstream in(out.substr(out.find("Record  Chars")));
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "Record  Chars  Codes  Longest line    Cycles  Stack  Text");
+    while (std::getline(in, line) && line.rfind("Stack needed: ", 0) != 0) {
+        std::istringstream row(line);
+        ListedRow listed;
+        int chars = 0, codes = 0, longest = 0;
+        row >> listed.number >> chars >> codes >> longest >> listed.cycles >> listed.stack;
+        rows.push_back(listed);
+    }
+    stack_line = line;
+    return rows;
+}
+
+// The listed cycles and stack of every record are what sim65 counts when
+// the image runs where it was made for: at $C000, the tables and stream
+// over page boundaries the cycles depend on.
+TEST(StackBound, ListingShowsEachRecordsCyclesAndStackAsSim65MeasuresThem) {
+    const ScratchDir dir;
+    const std::string image = dir.file("adventure.bin");
+    const test::ProgramResult result = run_program({"-6502", "-list", "-a", "0xC123", "-pa", "0x0400", "-o", image, kAdventure});
+    ASSERT_EQ(result.exit_status, 0) << result.err;
+    std::string stack_line;
+    const std::vector<ListedRow> rows = listed_rows(result.out, stack_line);
+    ASSERT_EQ(rows.size(), 78u);
+    EXPECT_EQ(stack_line.rfind("Stack needed: 17 bytes (record ", 0), 0u) << stack_line;
+
+    test::Mos6502Setup setup;
+    const std::string bytes = test::read_file(image);
+    setup.image.assign(bytes.begin(), bytes.end());
+    setup.load_address = 0xC123;
+    setup.print_address = 0x0400;
+    std::vector<std::uint16_t> records;
+    for (const ListedRow& row : rows) records.push_back(static_cast<std::uint16_t>(row.number));
+    const test::Mos6502Run run = test::run_6502_routine(setup, records, {.cycles_per_call = true});
+    ASSERT_EQ(run.error, "");
+    ASSERT_EQ(run.calls.size(), rows.size());
+    int deepest = 0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k].cycles, run.calls[k].cycles) << "record " << rows[k].number;
+        // Less the call of the routine, which the listing leaves out.
+        EXPECT_EQ(rows[k].stack, run.calls[k].stack_used - 2) << "record " << rows[k].number;
+        deepest = std::max(deepest, rows[k].stack);
+    }
+    EXPECT_EQ(deepest, 17);
+}
+
+TEST(StackBound, Z80ListingKeepsItsColumnsAndNamesTheStackNeeded) {
+    const ScratchDir dir;
+    const test::ProgramResult result = run_program({"-z80", "-list", "-o", dir.file("a.vdl"), kAdventure});
+    ASSERT_EQ(result.exit_status, 0) << result.err;
+    EXPECT_NE(result.out.find("\nRecord  Chars  Codes  Longest line  T-states  Text\n"), std::string::npos);
+    EXPECT_NE(result.out.find("\nStack needed: 22 bytes (record "), std::string::npos) << result.out;
+}
+
+}  // namespace
+}  // namespace vendrel
