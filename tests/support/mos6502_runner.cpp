@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
@@ -282,6 +283,7 @@ Sim65Result run_sim65(const std::string& file, std::uint64_t cycle_limit) {
     if (spawned != 0) throw std::runtime_error("cannot start " VENDREL_SIM65);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) throw std::runtime_error("lost " VENDREL_SIM65);
     }
     Sim65Result result;
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
