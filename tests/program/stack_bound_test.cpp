@@ -125,13 +125,38 @@ std::vector<ListedRow> listed_rows(const std::string& out, std::string& stack_li
     return rows;
 }
 
+struct ListingCase {
+    const char* name;
+    std::vector<std::string> options;
+    std::uint16_t load_address;
+    std::uint16_t print_address;
+    bool oa;
+    std::size_t header;  // bytes before the image in the file
+};
+
+void PrintTo(const ListingCase& c, std::ostream* out) { *out << c.name; }
+
+// Places whose pages the cycles depend on: the tables and stream high in
+// memory, the routine's scan branches crossing a page with -oa, and a PRG
+// file at the start of BASIC memory.
+const ListingCase kListingCases[] = {
+    {"C123", {"-a", "0xC123", "-pa", "0x0400"}, 0xC123, 0x0400, false, 0},
+    {"oa_10F1", {"-oa", "-a", "0x10F1"}, 0x10F1, 0xFFD2, true, 0},
+    {"prg_0801", {"-prg", "-a", "0x0801"}, 0x0801, 0xFFD2, false, 2},
+};
+
+class StackListing : public testing::TestWithParam<ListingCase> {};
+
 // The listed cycles and stack of every record are what sim65 counts when
-// the image runs where it was made for: at $C000, the tables and stream
-// over page boundaries the cycles depend on.
-TEST(StackBound, ListingShowsEachRecordsCyclesAndStackAsSim65MeasuresThem) {
+// the image runs where it was made for, and -x -list reads the same from
+// the image alone.
+TEST_P(StackListing, RowsShowEachRecordsCyclesAndStackAsSim65MeasuresThem) {
+    const ListingCase& c = GetParam();
     const ScratchDir dir;
-    const std::string image = dir.file("adventure.bin");
-    const test::ProgramResult result = run_program({"-6502", "-list", "-a", "0xC123", "-pa", "0x0400", "-o", image, kAdventure});
+    const std::string image = dir.file("adventure.out");
+    std::vector<std::string> args = {"-6502", "-list", "-o", image, kAdventure};
+    args.insert(args.begin(), c.options.begin(), c.options.end());
+    const test::ProgramResult result = run_program(args);
     ASSERT_EQ(result.exit_status, 0) << result.err;
     std::string stack_line;
     const std::vector<ListedRow> rows = listed_rows(result.out, stack_line);
@@ -140,9 +165,10 @@ TEST(StackBound, ListingShowsEachRecordsCyclesAndStackAsSim65MeasuresThem) {
 
     test::Mos6502Setup setup;
     const std::string bytes = test::read_file(image);
-    setup.image.assign(bytes.begin(), bytes.end());
-    setup.load_address = 0xC123;
-    setup.print_address = 0x0400;
+    setup.image.assign(bytes.begin() + static_cast<std::ptrdiff_t>(c.header), bytes.end());
+    setup.load_address = c.load_address;
+    setup.print_address = c.print_address;
+    setup.zero_after_image = c.oa;
     std::vector<std::uint16_t> records;
     for (const ListedRow& row : rows) records.push_back(static_cast<std::uint16_t>(row.number));
     const test::Mos6502Run run = test::run_6502_routine(setup, records, {.cycles_per_call = true});
@@ -156,7 +182,23 @@ TEST(StackBound, ListingShowsEachRecordsCyclesAndStackAsSim65MeasuresThem) {
         deepest = std::max(deepest, rows[k].stack);
     }
     EXPECT_EQ(deepest, 17);
+
+    // The image tells its load address and search length itself.
+    const test::ProgramResult listed = run_program({"-x", "0", "0", "-list", image});
+    ASSERT_EQ(listed.exit_status, 0) << listed.err;
+    std::string image_stack_line;
+    const std::vector<ListedRow> image_rows = listed_rows(listed.out, image_stack_line);
+    ASSERT_EQ(image_rows.size(), rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(image_rows[k].number, rows[k].number);
+        EXPECT_EQ(image_rows[k].cycles, rows[k].cycles) << "record " << rows[k].number;
+        EXPECT_EQ(image_rows[k].stack, rows[k].stack) << "record " << rows[k].number;
+    }
+    EXPECT_EQ(image_stack_line, stack_line);
 }
+
+INSTANTIATE_TEST_SUITE_P(Places, StackListing, testing::ValuesIn(kListingCases),
+                         [](const testing::TestParamInfo<ListingCase>& info) { return std::string(info.param.name); });
 
 TEST(StackBound, Z80ListingKeepsItsColumnsAndNamesTheStackNeeded) {
     const ScratchDir dir;
