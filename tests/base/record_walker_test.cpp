@@ -154,6 +154,57 @@ TEST(ExpansionCounts, AgreeWithTheExpansion) {
     EXPECT_EQ(counts[10].pairs, 0u); // beyond the table
 }
 
+struct NestingCase {
+    std::string name;
+    std::vector<std::uint8_t> pairs;   // behind 3 characters: codes 3, 4, ...
+    std::vector<std::uint8_t> stream;
+    std::vector<int> levels;           // of codes 0 .. 2 + pairs / 2
+    std::vector<int> records;          // each record's nesting, in the walk's order
+    int deepest;
+};
+
+void PrintTo(const NestingCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<NestingCase> nesting_cases() {
+    return {
+        {"characters_only", {}, {0, 1, 2, 0, 1}, {0, 0, 0}, {0, 0}, 0},
+        // 3 = (1 2), 4 = (3 1), 5 = (1 4), 6 = (4 4): a left half one level
+        // deeper, a right half as deep as its own.
+        {"left_and_right_halves", {1, 2, 3, 1, 1, 4, 4, 4}, {0, 3, 1, 0, 6, 0, 5},
+         {0, 0, 0, 1, 2, 2, 3}, {1, 3, 2}, 3},
+        {"empty_records_nest_nothing", {1, 2}, {0, 0, 3, 0}, {0, 0, 0, 1}, {0, 1}, 1},
+        {"codes_before_the_first_separator_are_no_record", {1, 2, 3, 3}, {4, 0, 3}, {0, 0, 0, 1, 2}, {1}, 1},
+        // Halves that expand_code does not follow: the code itself, a later one.
+        {"damaged_halves_nest_nothing", {3, 1, 1, 9}, {0, 3, 4}, {0, 0, 0, 0, 1}, {1}, 1},
+    };
+}
+
+class NestingTable : public testing::TestWithParam<NestingCase> {};
+
+TEST_P(NestingTable, CountsThePendingLeftHalves) {
+    const NestingCase& c = GetParam();
+    const std::uint8_t characters[] = {'#', 'a', 'b'};
+    PackedCodes codes;
+    codes.char_count = 3;
+    codes.char_table = characters;
+    codes.pair_table = c.pairs.data();
+    codes.pair_count = static_cast<int>(c.pairs.size() / 2);
+    codes.code_stream = c.stream.data();
+    codes.stream_length = static_cast<int>(c.stream.size());
+    const std::vector<int> levels = nesting_levels(codes);
+    ASSERT_EQ(levels.size(), 256u);
+    for (std::size_t code = 0; code < 256; ++code) {
+        EXPECT_EQ(levels[code], code < c.levels.size() ? c.levels[code] : 0) << "code " << code;
+    }
+    std::vector<int> records;
+    for (const RecordSpan& record : walk_records(codes).records) records.push_back(record_nesting(codes, record, levels));
+    EXPECT_EQ(records, c.records);
+    EXPECT_EQ(deepest_record_nesting(codes), c.deepest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, NestingTable, testing::ValuesIn(nesting_cases()),
+                         [](const testing::TestParamInfo<NestingCase>& info) { return info.param.name; });
+
 TEST(PackedCodesOf, ReadsThePackedJobAndTheRecognisedImage) {
     JobHandle job = make_job();
     ASSERT_TRUE(job);
