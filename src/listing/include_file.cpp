@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "base/record_walker.h"
 #include "listing/record_summary.h"
 #include "target/cpu_description.h"
 
@@ -117,7 +118,8 @@ std::string padded(std::string text, std::size_t width) {
     return text;
 }
 
-std::vector<IncludeValue> include_values(const Job& job, const CpuDescription& cpu, const std::string& prefix) {
+std::vector<IncludeValue> include_values(const Job& job, const PackedText& packed, const std::string& prefix) {
+    const CpuDescription& cpu = *packed.cpu;
     const CallingConvention& calls = cpu.calls;
     const int end = job.load_address + job.total_length;
     const std::string records = std::to_string(job.record_count);
@@ -138,6 +140,8 @@ std::vector<IncludeValue> include_values(const Job& job, const CpuDescription& c
         const std::string bytes = "$" + hex_byte(job.zero_page) + "..$" + hex_byte(job.zero_page + kZeroPageBytes - 1);
         values.insert(values.begin() + 2, {prefix + "_ZP", job.zero_page, Shown::zero_page,
                                            "zero page the routine takes for its pointer and counter: " + bytes});
+        values.push_back({prefix + "_STACK", stack_bytes(cpu, deepest_record_nesting(packed.codes)), Shown::count,
+                          "stack bytes the deepest record takes, besides the JSR and the print routine"});
     }
     return values;
 }
@@ -227,7 +231,7 @@ std::string include_text(const Job& job, IncludeForm form, const std::string& pr
         lines.emplace_back();
     }
 
-    const std::vector<IncludeValue> values = include_values(job, cpu, prefix);
+    const std::vector<IncludeValue> values = include_values(job, packed, prefix);
     std::size_t name_width = 0;
     for (const IncludeValue& value : values) name_width = std::max(name_width, value.name.size());
     for (const IncludeValue& value : values) lines.push_back(value_line(form, dialect, value, name_width));

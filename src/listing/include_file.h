@@ -13,7 +13,8 @@
 //
 // For a 6502 image the values are "NAME = $hhhh" lines, which ca65, acme,
 // 64tass, dasm and xa (with -M, which lets a comment hold a colon) read,
-// with PREFIX_ZP (the routine's four zero-page bytes) after PREFIX_PRINT;
+// with PREFIX_ZP (the routine's four zero-page bytes) after PREFIX_PRINT
+// and PREFIX_STACK (the stack its deepest record takes) at the end;
 // its C form is for cc65 and declares the routine as a function of the
 // record number, PREFIX_PRINT_RECORD(record), giving 0 when the record was
 // printed and 1 when the image has no such record.

@@ -1,6 +1,7 @@
 // The include file of a 6502 image: a program that includes it assembles
 // with ca65, acme, 64tass, dasm and xa, takes every name's value as the
-// image has it (the zero page as a zero-page operand) and, run on sim65
+// image has it (the zero page as a zero-page operand, the stack as the
+// report gives it) and, run on sim65
 // with the image, prints the record it asks for; the ".h" form compiles
 // with cc65, whose call through it returns the routine's A.
 #include <gtest/gtest.h>
@@ -123,7 +124,14 @@ constexpr std::size_t kTableOffset = 10;  // LDA #, LDX #, JSR, RTS, LDA zp
 std::string program_words(const IncludeCase& c) {
     const std::string& p = c.prefix;
     return p + "_LOAD, " + p + "_PRINT, " + p + "_ZP, " + p + "_ROUTINE_LENGTH, " + p + "_LENGTH, " + p + "_END, " +
-           p + "_RECORDS";
+           p + "_RECORDS, " + p + "_STACK";
+}
+
+// The stack the deepest record needs, as -vb reports it; -1 without it.
+int reported_stack(const std::string& out) {
+    const std::string line = "Stack needed:\t\t\t";
+    const std::size_t at = out.find(line);
+    return at == std::string::npos ? -1 : std::stoi(out.substr(at + line.size()));
 }
 
 // Record k of a text whose first character separates the records.
@@ -151,10 +159,11 @@ TEST_P(Include6502, ProgramAssemblesAndPrintsTheRecordOnSim65) {
     const std::string include = scratch.file(c.include);
     const std::string output = scratch.file(c.output);
     std::vector<std::string> args = c.options;
-    args.insert(args.end(), {"-o", output, "-inc", include, source});
+    args.insert(args.end(), {"-vb", "-o", output, "-inc", include, source});
     const ProgramResult run = run_program(args);
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::size_t image_length = read_file(output).size() - c.header;
+    const int stack = reported_stack(run.out);
 
     // By its name in the program's folder: ca65 and cc65 do not find an
     // include file by its absolute path.
@@ -167,14 +176,15 @@ TEST_P(Include6502, ProgramAssemblesAndPrintsTheRecordOnSim65) {
     ASSERT_EQ(std::system(command.c_str()), 0)
         << assembler.name << " failed (is it installed?):\n" << read_file(log) << read_file(include);
     const std::string code = read_file(binary);
-    ASSERT_EQ(code.size(), kTableOffset + 14) << read_file(include);
+    ASSERT_EQ(code.size(), kTableOffset + 16) << read_file(include);
     EXPECT_EQ(static_cast<std::uint8_t>(code[8]), 0xA5) << "LDA zero page";
     EXPECT_EQ(static_cast<std::uint8_t>(code[9]), c.zero_page);
 
     const std::uint16_t end = static_cast<std::uint16_t>(c.load + image_length);
     const std::vector<std::uint16_t> expected = {c.load, c.print, c.zero_page, 107,
                                                  static_cast<std::uint16_t>(image_length), end,
-                                                 static_cast<std::uint16_t>(c.records)};
+                                                 static_cast<std::uint16_t>(c.records),
+                                                 static_cast<std::uint16_t>(stack)};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(word_at(code, kTableOffset + 2 * i), expected[i]) << "value " << i << "\n" << read_file(include);
     }
@@ -226,9 +236,11 @@ TEST_P(Cc65Header, CallsTheRoutineAsAFastcallFunction) {
     ScratchDir scratch;
     const std::string text = read_file(kAdventure);
     const std::string header = scratch.file("adv.h");
-    const ProgramResult run = run_program({"-6502", "-oa", "-a", "0xA000", "-pa", "0x9FF0", "-zp", "0x80", "-o",
-                                           scratch.file("adv.bin"), "-inc", header, kAdventure});
+    const ProgramResult run = run_program({"-6502", "-oa", "-a", "0xA000", "-pa", "0x9FF0", "-zp", "0x80", "-vb",
+                                           "-o", scratch.file("adv.bin"), "-inc", header, kAdventure});
     ASSERT_EQ(run.exit_status, 0) << run.err;
+    const int stack = reported_stack(run.out);
+    ASSERT_GE(stack, 2) << run.out;
     const std::size_t length = read_file(scratch.file("adv.bin")).size();
 
     const std::string program = scratch.write(
@@ -246,6 +258,7 @@ TEST_P(Cc65Header, CallsTheRoutineAsAFastcallFunction) {
         "CHECK(length, ADV_LENGTH == " + std::to_string(length) + ");\n"
         "CHECK(end, ADV_END == " + std::to_string(0xA000 + length) + ");\n"
         "CHECK(records, ADV_RECORDS == 77);\n"
+        "CHECK(stack, ADV_STACK == " + std::to_string(stack) + ");\n"
         "static void __fastcall__ out(unsigned char c) { write(1, &c, 1); }\n"
         "int main(int argc, char* argv[]) {\n"
         "    FILE* f;\n"
