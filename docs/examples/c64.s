@@ -26,8 +26,9 @@
 ;     POKE 780,5: POKE 781,0: SYS 4096: PRINT PEEK(780)
 ;
 ; Stack: the routine needs 2 bytes, 3 more per nesting level of the pair
-; being expanded, and what CHROUT uses; vendrel refuses an image whose
-; deepest record needs more than -stack allows (96 bytes unless given).
+; being expanded (ADVENTURE_STACK bytes for the deepest record), and what
+; CHROUT uses; vendrel refuses an image whose deepest record needs more
+; than -stack allows (96 bytes unless given).
 ; Zero page: $FB..$FE (-zp), which BASIC and the KERNAL leave alone.
 
         .setcpu "6502"
