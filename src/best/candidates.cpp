@@ -75,6 +75,7 @@ public:
         }
         for (const auto& [key, count] : count_) heap_.emplace(count, key);
         touched_.clear();
+        work_ = length;
     }
 
     // Makes the next symbol; false when no pair occurs often enough.
@@ -92,6 +93,9 @@ public:
     }
 
     const std::string& newest_text() const { return text_.back(); }
+
+    // A step per symbol of the stream, and one per pair replaced.
+    long long work() const { return work_; }
 
 private:
     // Adds delta to the count of the pair at position i and its successor
@@ -111,6 +115,7 @@ private:
         text_.push_back(text_[static_cast<std::size_t>(a)] + text_[static_cast<std::size_t>(b)]);
         const PairKey replaced = key_of(a, b);
         std::vector<int> at = std::move(positions_[replaced]);
+        work_ += static_cast<long long>(at.size());
         positions_.erase(replaced);
         std::sort(at.begin(), at.end());
         at.erase(std::unique(at.begin(), at.end()), at.end());
@@ -148,6 +153,7 @@ private:
     std::unordered_map<PairKey, std::vector<int>> positions_;
     std::priority_queue<std::pair<int, PairKey>> heap_;
     std::vector<PairKey> touched_;
+    long long work_ = 0;
 };
 
 }  // namespace
@@ -176,21 +182,24 @@ void find_splits(PhraseSet& set, const PhraseTrie& trie) {
 }
 
 std::vector<std::string> replacement_phrases(std::vector<int> symbols, std::vector<std::string> texts,
-                                             int max_phrases) {
+                                             int max_phrases, long long* steps) {
     PairReplacement replacement(std::move(symbols), std::move(texts));
     std::vector<std::string> made;
     for (int count = 0; count < max_phrases && replacement.replace_best(); ++count) {
         if (replacement.newest_text().size() <= kLongestPhrase) made.push_back(replacement.newest_text());
     }
+    if (steps != nullptr) *steps += replacement.work();
     return made;
 }
 
-void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases) {
+long long add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases) {
     std::vector<std::string> texts;
     for (int i = 0; i < set.char_count; ++i) texts.emplace_back(1, static_cast<char>(i));
+    long long steps = 0;
     const std::vector<std::string> made =
-        replacement_phrases(std::vector<int>(text, text + length), std::move(texts), max_phrases);
+        replacement_phrases(std::vector<int>(text, text + length), std::move(texts), max_phrases, &steps);
     for (const std::string& phrase : made) add_phrase_text(set, phrase);
+    return steps;
 }
 
 void add_pair_table_phrases(PhraseSet& set, const std::vector<std::uint8_t>& pair_table) {

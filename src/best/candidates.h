@@ -37,14 +37,16 @@ void find_splits(PhraseSet& set, const PhraseTrie& trie);
 // Replaces the most frequent adjacent pair of symbols (never one with code
 // 0) by a new symbol, over and over, until no pair occurs 3 times or
 // max_phrases new symbols have been made; enters each new symbol's text.
-void add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases);
+// Returns the work, in steps: a step per symbol of the text, and one per
+// pair replaced.
+long long add_replacement_phrases(PhraseSet& set, const std::uint8_t* text, int length, int max_phrases);
 
 // The same replacement over a stream of symbols (0 separates; texts holds
 // the characters of every symbol): the texts of the new symbols, in the
 // order they were made, those longer than the longest phrase entered left
-// out.
+// out. Adds the work to steps when given.
 std::vector<std::string> replacement_phrases(std::vector<int> symbols, std::vector<std::string> texts,
-                                             int max_phrases);
+                                             int max_phrases, long long* steps = nullptr);
 
 // Enters the text of every pair code of a pair table (2 bytes per code,
 // codes from set.char_count on).

@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-#include "best/pruning.h"
+#include "best/phrase_shapes.h"
 
 namespace vendrel {
 
-void emit_phrase_image(const SearchState& state, int length, PhraseImage& image) {
+void emit_phrase_image(const SearchState& state, int length, PhraseImage& image, bool cut_as_searched) {
     const int n = state.set.char_count;
     const PhraseShapes shapes = shape_phrases(state);
     std::vector<std::uint8_t> code(state.set.text.size(), 0);
@@ -27,15 +27,22 @@ void emit_phrase_image(const SearchState& state, int length, PhraseImage& image)
 
     image.code_stream.clear();
     ParseScratch scratch;
-    const PhraseFilter filter{&state.kept, kNoPhrase};
+    PhraseFilter filter{&state.kept, kNoPhrase};
+    if (!state.run_nesting.empty()) filter.nesting = &shapes.nesting;
     for (int i = 0; i < length;) {
         if (state.text[i] == 0) {
             image.code_stream.push_back(0);
             ++i;
             continue;
         }
+        const int run = state.run_of[static_cast<std::size_t>(i)];
+        if (!state.run_nesting.empty()) filter.max_nesting = state.run_nesting[static_cast<std::size_t>(run)];
         int end = i;
-        while (end < length && state.text[end] != 0) ++end;
+        if (cut_as_searched) {
+            end = state.runs[static_cast<std::size_t>(run)].end;
+        } else {
+            while (end < length && state.text[end] != 0) ++end;
+        }
         emit_parse(state.trie, filter, state.text, i, end, scratch, code, image.code_stream);
         i = end;
     }

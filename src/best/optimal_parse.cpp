@@ -16,6 +16,8 @@ int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begi
     int* phrase = scratch.phrase.data();
     const std::uint8_t* enabled = filter.enabled->data();
     const int excluded = filter.excluded;
+    const int* nesting = filter.nesting != nullptr ? filter.nesting->data() : nullptr;
+    const int max_nesting = filter.max_nesting;
     const PhraseMatch* list = matches.list.data();
     const int* first = matches.first.data() + begin;
     const int* reach = matches.reach.data() + begin;
@@ -31,6 +33,7 @@ int parse_run(const PhraseMatches& matches, const PhraseFilter& filter, int begi
         const PhraseMatch* const last = list + first[i + 1];
         for (const PhraseMatch* match = list + first[i]; match != last && match->length <= room; ++match) {
             if (!enabled[match->id] || match->id == excluded) continue;
+            if (nesting != nullptr && nesting[match->id] > max_nesting) continue;
             const int candidate = cost[i + match->length] + 1;
             if (candidate <= best) {
                 best = candidate;

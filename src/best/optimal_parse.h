@@ -22,10 +22,13 @@ struct ParseScratch {
     long long steps = 0;
 };
 
-// Which phrases a parse may use: enabled[id] != 0, and id != excluded.
+// Which phrases a parse may use: enabled[id] != 0, id != excluded, and,
+// with nesting given, (*nesting)[id] <= max_nesting.
 struct PhraseFilter {
     const std::vector<std::uint8_t>* enabled;
     int excluded = kNoPhrase;
+    const std::vector<int>* nesting = nullptr;
+    int max_nesting = 0;
 };
 
 // Returns the fewest codes for text[begin, end), whose matches (of the

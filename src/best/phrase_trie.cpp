@@ -55,10 +55,11 @@ void add_phrase(PhraseTrie& trie, const std::string& phrase, int id) {
     trie.nodes[static_cast<std::size_t>(node)].phrase = id;
 }
 
-void find_matches(const PhraseTrie& trie, const std::uint8_t* text, int length, PhraseMatches& matches) {
+long long find_matches(const PhraseTrie& trie, const std::uint8_t* text, int length, PhraseMatches& matches) {
     matches.first.assign(static_cast<std::size_t>(length) + 1, 0);
     matches.reach.assign(static_cast<std::size_t>(length), 0);
     matches.list.clear();
+    long long steps = 0;
     for (int i = 0; i < length; ++i) {
         matches.first[static_cast<std::size_t>(i)] = static_cast<int>(matches.list.size());
         int node = 0;
@@ -70,8 +71,10 @@ void find_matches(const PhraseTrie& trie, const std::uint8_t* text, int length, 
             if (id != kNoPhrase) matches.list.push_back({j + 1 - i, id});
         }
         matches.reach[static_cast<std::size_t>(i)] = j - i;
+        steps += j - i + 1;
     }
     matches.first[static_cast<std::size_t>(length)] = static_cast<int>(matches.list.size());
+    return steps;
 }
 
 }  // namespace vendrel

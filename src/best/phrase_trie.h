@@ -59,7 +59,8 @@ struct PhraseMatches {
     std::vector<int> reach;          // per position: the codes the trie walk from it follows
 };
 
-// Finds the matches of every phrase of trie in text[0, length).
-void find_matches(const PhraseTrie& trie, const std::uint8_t* text, int length, PhraseMatches& matches);
+// Finds the matches of every phrase of trie in text[0, length); returns
+// the work, in trie steps: the codes followed, and one per position.
+long long find_matches(const PhraseTrie& trie, const std::uint8_t* text, int length, PhraseMatches& matches);
 
 }  // namespace vendrel

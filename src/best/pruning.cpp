@@ -4,16 +4,13 @@
 // cost is still the lowest. The halves of the phrases that went are costed
 // again, as they may have become cheaper to drop. A phrase goes together
 // with every kept phrase that it leaves without a split: its removal group.
-//
-// Nesting: shallowest splits, in order of length: a phrase's halves are
-// shorter, so their nesting is known when the phrase comes. Ties go to the
-// earlier cut.
 #include "best/pruning.h"
 
 #include <algorithm>
 #include <functional>
 #include <queue>
 #include <string>
+#include <utility>
 
 namespace vendrel {
 
@@ -80,6 +77,23 @@ int removal_growth(SearchState& state, const std::vector<int>& group) {
     return growth;
 }
 
+// Drops phrases, the fewest codes saved first, without working out what
+// their removal costs, until at most max_phrases are left: for when the
+// work is used up.
+void drop_least_used(SearchState& state, int max_phrases) {
+    std::vector<std::pair<long long, int>> saved;
+    for (const int id : kept_phrases(state)) {
+        const std::size_t length = state.set.text[static_cast<std::size_t>(id)].size();
+        const long long uses = static_cast<long long>(state.phrase_uses[static_cast<std::size_t>(id)].size());
+        saved.emplace_back(uses * static_cast<long long>(length - 1), id);
+    }
+    std::sort(saved.begin(), saved.end());
+    std::vector<std::uint8_t> kept = state.kept;
+    const std::size_t surplus = saved.size() - static_cast<std::size_t>(max_phrases);
+    for (std::size_t k = 0; k < surplus; ++k) kept[static_cast<std::size_t>(saved[k].second)] = 0;
+    keep_only(state, kept);
+}
+
 using CostHeap = std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>>;
 
 // A removal cost worked out since the last removal, which still holds: it
@@ -132,6 +146,10 @@ void prune_phrases(SearchState& state, int max_phrases) {
     for (const int id : kept_phrases(state)) push_cost(state, pruning, heap, id);
     std::vector<int> group;
     while (!heap.empty()) {
+        if (out_of_work(state)) {
+            if (state.kept_count > max_phrases) drop_least_used(state, max_phrases);
+            return;
+        }
         const int id = heap.top().second;
         heap.pop();
         int cost = 0;
@@ -140,7 +158,9 @@ void prune_phrases(SearchState& state, int max_phrases) {
             heap.emplace(cost, id);
             continue;
         }
-        if (state.kept_count <= max_phrases && cost >= 0) break;
+        // Below the fewest codes the parse may take, a removal gives back
+        // codes that count for nothing, the cheapest first.
+        if (state.kept_count <= max_phrases && cost >= 0 && state.stream_codes >= state.least_codes) break;
         remove_phrases(state, group);
         ++pruning.removals;
         for (const int gone : group) {
@@ -155,56 +175,6 @@ void prune_phrases(SearchState& state, int max_phrases) {
     }
 }
 
-PhraseShapes shape_phrases(const SearchState& state) {
-    const PhraseSet& set = state.set;
-    const int n = set.char_count;
-    PhraseShapes shapes;
-    shapes.order = kept_phrases(state);
-    std::sort(shapes.order.begin(), shapes.order.end(), [&](int a, int b) {
-        const std::string& x = set.text[static_cast<std::size_t>(a)];
-        const std::string& y = set.text[static_cast<std::size_t>(b)];
-        return x.size() != y.size() ? x.size() < y.size() : x < y;
-    });
-    shapes.nesting.assign(set.text.size(), kNoSplit);
-    shapes.split.assign(set.text.size(), {0, 0});
-    auto nesting_of = [&](int symbol) { return symbol < n ? 0 : shapes.nesting[static_cast<std::size_t>(symbol - n)]; };
-    for (const int id : shapes.order) {
-        int& nesting = shapes.nesting[static_cast<std::size_t>(id)];
-        for (const auto& [left, right] : set.splits[static_cast<std::size_t>(id)]) {
-            const int left_nesting = nesting_of(left);
-            const int right_nesting = nesting_of(right);
-            if (left_nesting == kNoSplit || right_nesting == kNoSplit) continue;
-            if (left >= n && !state.kept[static_cast<std::size_t>(left - n)]) continue;
-            if (right >= n && !state.kept[static_cast<std::size_t>(right - n)]) continue;
-            const int depth = std::max(left_nesting + 1, right_nesting);
-            if (nesting == kNoSplit || depth < nesting) {
-                nesting = depth;
-                shapes.split[static_cast<std::size_t>(id)] = {left, right};
-            }
-        }
-    }
-    return shapes;
-}
-
-int deepest_nesting(const PhraseImage& image, int char_count) {
-    const std::size_t pairs = image.pair_table.size() / 2;
-    std::vector<int> nesting(pairs, 0);
-    auto nesting_of = [&](int code) {
-        return code < char_count ? 0 : nesting[static_cast<std::size_t>(code - char_count)];
-    };
-    for (std::size_t k = 0; k < pairs; ++k) {
-        const int left = image.pair_table[2 * k];
-        const int right = image.pair_table[2 * k + 1];
-        if (left >= char_count + static_cast<int>(k) || right >= char_count + static_cast<int>(k)) continue;
-        nesting[k] = std::max(nesting_of(left) + 1, nesting_of(right));
-    }
-    int deepest = 0;
-    for (const std::uint8_t code : image.code_stream) {
-        if (code < char_count + static_cast<int>(pairs)) deepest = std::max(deepest, nesting_of(code));
-    }
-    return deepest;
-}
-
 void limit_nesting(SearchState& state, int max_nesting) {
     for (;;) {
         const PhraseShapes shapes = shape_phrases(state);
@@ -213,9 +183,41 @@ void limit_nesting(SearchState& state, int max_nesting) {
             const int nesting = shapes.nesting[static_cast<std::size_t>(id)];
             if (nesting == kNoSplit || nesting > max_nesting) too_deep.push_back(id);
         }
-        if (too_deep.empty()) return;
+        if (too_deep.empty()) {
+            state.phrase_nesting.assign(shapes.nesting.size(), kTooDeep);
+            for (const int id : shapes.order) state.phrase_nesting[static_cast<std::size_t>(id)] = shapes.nesting[static_cast<std::size_t>(id)];
+            return;
+        }
         remove_phrases(state, too_deep);
     }
+}
+
+}  // namespace vendrel
+
+namespace vendrel {
+
+bool give_back_codes(SearchState& state) {
+    while (state.stream_codes < state.least_codes && state.kept_count > 0) {
+        std::vector<std::pair<long long, int>> saved;
+        for (const int id : kept_phrases(state)) {
+            removal_windows(state, {id});  // leaves its uses exact
+            const std::size_t length = state.set.text[static_cast<std::size_t>(id)].size();
+            saved.emplace_back(static_cast<long long>(state.phrase_uses[static_cast<std::size_t>(id)].size()) *
+                                   static_cast<long long>(length - 1),
+                               id);
+        }
+        std::sort(saved.begin(), saved.end());
+        bool removed = false;
+        for (const auto& [codes, id] : saved) {
+            const std::vector<int> group = removal_group(state, id);
+            if (group.empty()) continue;
+            remove_phrases(state, group);
+            removed = true;
+            break;
+        }
+        if (!removed) return false;
+    }
+    return true;
 }
 
 }  // namespace vendrel

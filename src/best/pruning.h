@@ -1,35 +1,24 @@
 // Pruning the phrase set. By cost: the phrase whose removal costs least
 // goes (with the phrases that could no longer be split without it), until
 // at most max_phrases remain and each saves at least its two pair-table
-// bytes. By nesting: how deep the unpack routine recurses to expand a
-// code. It expands a left half by a recursive call and a right half by a
-// jump, so a pair's nesting is one more than its left half's, or its right
-// half's if that is deeper; a character's is 0.
+// bytes. By nesting: how deep the unpack routine recurses to expand a code
+// (phrase_shapes.h).
 #pragma once
 
-#include <utility>
 #include <vector>
 
-#include "best/search_best_image.h"
+#include "best/phrase_shapes.h"
 #include "best/search_state.h"
 
 namespace vendrel {
 
 void prune_phrases(SearchState& state, int max_phrases);
 
-inline constexpr int kNoSplit = -1;
-
-// The shallowest split of every kept phrase into two kept symbols.
-struct PhraseShapes {
-    std::vector<int> order;                  // kept phrase ids, shorter first (then by text)
-    std::vector<int> nesting;                // per phrase id; kNoSplit when it has no split
-    std::vector<std::pair<int, int>> split;  // per phrase id: left and right symbol
-};
-
-PhraseShapes shape_phrases(const SearchState& state);
-
-// The deepest nesting of any code in an image's code stream.
-int deepest_nesting(const PhraseImage& image, int char_count);
+// Drops the phrases that save the fewest codes, with their removal groups,
+// until the parse takes at least state.least_codes codes; for when the
+// work ran out before pruning got there. False when no phrase could go
+// (every removal group too large) before that.
+bool give_back_codes(SearchState& state);
 
 // Drops the kept phrases that would nest deeper than max_nesting, or that
 // have no split left, until none is left.

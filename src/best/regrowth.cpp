@@ -22,15 +22,14 @@ namespace vendrel {
 
 namespace {
 
-// The most new phrases of each regrowth round: as many as the first
-// candidates at first, then a quarter as many each time. Later rounds start
-// from the set the earlier ones left and add fewer, the most frequent pairs
-// of its parse, which lets a round that a flood of newcomers spoilt find
-// its way. These four rounds, with the improvement rounds that retry with
-// fewer newcomers, took the 17 texts of scripts/best-corpus.sh from 1.94 %
-// to 2.00 % smaller in total (three rounds of 6000 before, stopping at the
-// first that did not help).
-constexpr int kGrownPhrases[] = {6000, 1500, 375, 93};
+// The most new phrases of each regrowth round, a quarter as many each
+// time. Later rounds start from the set the earlier ones left and add
+// fewer, the most frequent pairs of its parse. Under the work bound of the
+// whole search, rounds of 375, 93 and 23 took the 17 texts of
+// scripts/best-corpus.sh to 1.85 % smaller in total (with 1,000 first
+// candidates), rounds of 6,000 to 93 to 1.78 %: a small first round leaves
+// work for the others.
+constexpr int kGrownPhrases[] = {375, 93, 23};
 
 // Improvement rounds after each regrowth round, at most; most end earlier
 // (a failed round with too few newcomers left, or the work used up). On
@@ -60,11 +59,6 @@ constexpr int kMinUses = 3;
 // the budget ends them. Counted in trie steps, never in time, the budget
 // ends the rounds at the same place on every machine.
 constexpr long long kWorkPerRound = 8'000'000;
-
-// Pair-table bytes and codes of the parse: what the image's size depends on.
-long long search_size(const SearchState& state) {
-    return static_cast<long long>(kPairBytes) * state.kept_count + state.stream_codes;
-}
 
 // The smallest set of kept phrases a search loop has seen, and its size.
 struct SmallestKept {
@@ -149,7 +143,7 @@ void improve_phrases(SearchState& state, int max_phrases, int max_nesting, int r
     SmallestKept smallest = smallest_so_far(state);
     const long long budget = state.scratch.steps + kWorkPerRound * rounds;
     int batch = kPairsPerRound;
-    for (int round = 0; round < rounds && state.scratch.steps < budget; ++round) {
+    for (int round = 0; round < rounds && state.scratch.steps < budget && !out_of_work(state); ++round) {
         const std::vector<std::string> texts = frequent_neighbours(state, batch);
         if (texts.empty()) break;
         keep_also(state, texts);
@@ -171,8 +165,9 @@ void regrow_phrases(SearchState& state, int max_phrases, int max_nesting) {
     std::vector<int> symbols;
     std::vector<std::string> texts;
     for (const int most : kGrownPhrases) {
+        if (out_of_work(state)) break;
         parse_symbols(state, symbols, texts);
-        const std::vector<std::string> grown = replacement_phrases(symbols, texts, most);
+        const std::vector<std::string> grown = replacement_phrases(symbols, texts, most, &state.scratch.steps);
         if (grown.empty()) break;
         keep_also(state, grown);
         prune_phrases(state, max_phrases);

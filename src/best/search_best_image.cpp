@@ -4,13 +4,18 @@
 // improved, then numbered and written.
 #include "best/search_best_image.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
+#include <vector>
 
 #include "best/candidates.h"
 #include "best/numbering.h"
+#include "best/phrase_shapes.h"
 #include "best/pruning.h"
 #include "best/regrowth.h"
 #include "best/search_state.h"
+#include "best/unpack_cost.h"
 
 namespace vendrel {
 
@@ -19,20 +24,26 @@ namespace {
 // Codes are one byte: the characters and the pair codes share 256 values.
 constexpr int kCodeCount = 256;
 // Candidate phrases made by pair replacement over the text, at most. The
-// bound holds the trie, the matches and the first pruning (whose work grows
-// with the candidates) in check on texts of many repeats. On the six
-// 65,535-byte benchmark inputs replacement stops by itself first (no pair
-// left 3 times), with 46 to 2,498 candidates in all, so the bound changes
-// nothing there; no text is recorded on which a larger one made a smaller
-// image.
-constexpr int kMostReplacementPhrases = 6000;
-// How much deeper than the default packer's the unpack routine may
-// recurse; each level takes 4 more bytes of the target's stack. With one
-// level, the 17 texts of scripts/best-corpus.sh pack 2.00 % smaller in
-// total, the deepest stack grows by at most those 4 bytes and the T-states
-// per printed character by at most 1.0 %. Figures for 0 or 2 levels are
-// not recorded.
+// first pruning's work grows with the candidates; under the work bound of
+// the whole search, 1,000 left more work for regrowth than 6,000 and took
+// the 17 texts of scripts/best-corpus.sh from 1.82 % to 1.85 % smaller in
+// total (600: 1.85 % too).
+constexpr int kMostReplacementPhrases = 1000;
+// How much deeper than the default packer's image, in the same record, the
+// unpack routine may recurse; each level takes 4 more bytes of the
+// target's stack. With one level, the 17 texts of scripts/best-corpus.sh
+// pack 2.00 % smaller in total (when the limit held for the image's
+// deepest record only). Figures for 0 or 2 levels are not recorded.
 constexpr int kExtraNesting = 1;
+
+// The work the whole search may take, in trie steps (ParseScratch::steps,
+// which also counts the pair replacements and the finding of matches), per
+// character of the text: 32.8 million steps for 65,535 bytes, which take
+// 0.3 to 0.5 s of CPU on real texts and at most 0.65 s on the hostile
+// inputs of scripts/best-hostile.sh on the machine the figures of
+// docs/best-search.md come from. Twice as much took up to 0.9 s on real
+// texts and 1.3 s on hostile ones.
+constexpr long long kWorkPerCharacter = 500;
 
 std::size_t image_size(const PhraseImage& image) { return image.pair_table.size() + image.code_stream.size(); }
 
@@ -49,27 +60,76 @@ bool is_well_formed(const std::uint8_t* text, int length, int char_count, const 
     return true;
 }
 
+// Pruning does not see that a phrase it keeps may come to nest too deep
+// for some records once the shorter phrases it was made of are gone; where
+// the nesting limits bite (short records of few levels beside long ones),
+// the default packer's own phrases under an optimal parse can be the
+// better start. Takes them when they are smaller.
+void start_from_greedy_if_smaller(SearchState& state, std::size_t greedy_phrases, int max_phrases,
+                                  int max_nesting) {
+    const std::vector<std::uint8_t> pruned = state.kept;
+    const long long pruned_size = search_size(state);
+    std::vector<std::uint8_t> kept(state.kept.size(), 0);
+    std::fill(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(greedy_phrases), 1);
+    restore_kept(state, kept);
+    limit_nesting(state, max_nesting);
+    if (state.kept_count <= max_phrases && search_size(state) < pruned_size) return;
+    restore_kept(state, pruned);
+}
+
+// Codes of a stream, code 0 left out.
+long long stream_codes(const PhraseImage& image) {
+    return static_cast<long long>(image.code_stream.size()) -
+           std::count(image.code_stream.begin(), image.code_stream.end(), 0);
+}
+
+// The deepest nesting each record of the search's image may take.
+std::vector<int> record_limits(const PhraseImage& greedy, int char_count, int cap) {
+    std::vector<int> limits = record_nesting(greedy, char_count);
+    for (int& limit : limits) {
+        limit += kExtraNesting;
+        if (cap != BestSearchLimits::kNoNestingCap) limit = std::min(limit, cap);
+    }
+    return limits;
+}
+
 }  // namespace
 
 bool search_best_image(const std::uint8_t* text, int length, int char_count, const PhraseImage& greedy,
-                       PhraseImage& best) {
+                       PhraseImage& best, const BestSearchLimits& limits) {
     if (length <= 0 || char_count < 1 || char_count >= kCodeCount) return false;
     if (!is_well_formed(text, length, char_count, greedy)) return false;
     const int max_phrases = kCodeCount - char_count;
+    const std::vector<int> record_limit = record_limits(greedy, char_count, limits.max_nesting_cap);
+    if (record_limit.empty()) return false;
+    const int max_nesting = *std::max_element(record_limit.begin(), record_limit.end());
+
+    SearchState state;
+    state.work_limit = kWorkPerCharacter * length;
     PhraseSet set;
     set.char_count = char_count;
     add_pair_table_phrases(set, greedy.pair_table);
-    add_replacement_phrases(set, text, length, kMostReplacementPhrases);
+    const std::size_t greedy_phrases = set.text.size();  // ids 0 .. greedy_phrases - 1
+    state.scratch.steps += add_replacement_phrases(set, text, length, kMostReplacementPhrases);
 
-    SearchState state;
-    start_search(state, text, length, std::move(set), text_runs(text, length, char_count, greedy));
+    state.least_codes = least_stream_codes(text, length, greedy);
+    start_search(state, text, length, std::move(set), text_runs(text, length, char_count, greedy), record_limit);
     prune_phrases(state, max_phrases);
     forget_dropped_phrases(state);
-    const int max_nesting = deepest_nesting(greedy, char_count) + kExtraNesting;
     limit_nesting(state, max_nesting);
+    start_from_greedy_if_smaller(state, greedy_phrases, max_phrases, max_nesting);
     regrow_phrases(state, max_phrases, max_nesting);
+    // The parse made optimal again (removals leave it a little long), held
+    // to the fewest codes it may take.
+    keep_only(state, state.kept);
+    while (state.stream_codes < state.least_codes) {
+        if (!give_back_codes(state)) return false;
+        limit_nesting(state, max_nesting);
+        keep_only(state, state.kept);
+    }
     if (state.kept_count > max_phrases) return false;
     emit_phrase_image(state, length, best);
+    if (stream_codes(best) < state.least_codes) emit_phrase_image(state, length, best, true);
     return image_size(best) < image_size(greedy);
 }
 

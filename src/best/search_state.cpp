@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "best/phrase_shapes.h"
+
 namespace vendrel {
 
 namespace {
@@ -122,6 +124,53 @@ int enter_phrase(SearchState& state, const std::string& text) {
     return id;
 }
 
+// The nesting of a kept phrase from its splits into kept symbols other
+// than those of without (as phrase_nesting has them); kTooDeep when none is left.
+int nesting_without(const SearchState& state, int id, const std::vector<int>& without) {
+    const int n = state.set.char_count;
+    auto nesting_of = [&](int symbol) {
+        if (symbol < n) return 0;
+        const int phrase = symbol - n;
+        if (!state.kept[static_cast<std::size_t>(phrase)] ||
+            std::find(without.begin(), without.end(), phrase) != without.end()) {
+            return kTooDeep;
+        }
+        return state.phrase_nesting[static_cast<std::size_t>(phrase)];
+    };
+    int nesting = kTooDeep;
+    for (const auto& [left, right] : state.set.splits[static_cast<std::size_t>(id)]) {
+        nesting = std::min(nesting, std::min(kTooDeep, std::max(nesting_of(left) + 1, nesting_of(right))));
+    }
+    return nesting;
+}
+
+// Brings phrase_nesting up to date for the phrases that nest deeper once
+// the phrases of ids are gone (parents of a gone phrase, then their
+// parents), and returns them.
+std::vector<int> nest_deeper_without(SearchState& state, const std::vector<int>& ids) {
+    std::vector<int> deeper;
+    std::vector<int> pending = ids;
+    while (!pending.empty()) {
+        const int child = pending.back();
+        pending.pop_back();
+        for (const int parent : state.set.parents[static_cast<std::size_t>(child)]) {
+            if (!state.kept[static_cast<std::size_t>(parent)] ||
+                std::find(ids.begin(), ids.end(), parent) != ids.end()) {
+                continue;
+            }
+            const int nesting = nesting_without(state, parent, ids);
+            int& known = state.phrase_nesting[static_cast<std::size_t>(parent)];
+            if (nesting <= known) continue;
+            known = nesting;
+            deeper.push_back(parent);
+            pending.push_back(parent);
+        }
+    }
+    std::sort(deeper.begin(), deeper.end());
+    deeper.erase(std::unique(deeper.begin(), deeper.end()), deeper.end());
+    return deeper;
+}
+
 // Finds the splits of every phrase of the set again.
 void refresh_splits(SearchState& state) { find_splits(state.set, state.trie); }
 
@@ -155,11 +204,36 @@ std::vector<TextRun> text_runs(const std::uint8_t* text, int length, int char_co
 
 int parse_span(SearchState& state, int begin, int end) {
     if (state.matches_stale) {
-        find_matches(state.trie, state.text, state.length, state.matches);
+        state.scratch.steps += find_matches(state.trie, state.text, state.length, state.matches);
         state.matches_stale = false;
     }
-    const PhraseFilter filter{&state.kept, kNoPhrase};
+    PhraseFilter filter{&state.kept, kNoPhrase};
+    if (!state.run_nesting.empty()) {
+        filter.nesting = &state.phrase_nesting;
+        filter.max_nesting =
+            state.run_nesting[static_cast<std::size_t>(state.run_of[static_cast<std::size_t>(begin)])];
+    }
     return parse_run(state.matches, filter, begin, end, state.scratch);
+}
+
+void set_run_nesting(SearchState& state, const std::vector<int>& record_limit) {
+    state.run_nesting.clear();
+    int record = -1;
+    int at = 0;
+    for (const TextRun& run : state.runs) {
+        for (; at < run.begin; ++at) record += state.text[at] == 0 ? 1 : 0;
+        const std::size_t index = static_cast<std::size_t>(std::max(record, 0));
+        state.run_nesting.push_back(index < record_limit.size() ? record_limit[index] : 0);
+    }
+}
+
+void refresh_nesting(SearchState& state) {
+    const PhraseShapes shapes = shape_phrases(state);
+    state.phrase_nesting.assign(shapes.nesting.size(), kTooDeep);
+    for (const int id : shapes.order) {
+        const int nesting = shapes.nesting[static_cast<std::size_t>(id)];
+        if (nesting != kNoSplit) state.phrase_nesting[static_cast<std::size_t>(id)] = nesting;
+    }
 }
 
 int codes_between(const SearchState& state, int begin, int end) {
@@ -193,7 +267,8 @@ std::vector<TextRun> removal_windows(SearchState& state, const std::vector<int>&
     return windows;
 }
 
-void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs) {
+void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs,
+                  const std::vector<int>& record_limit) {
     state.text = text;
     state.length = length;
     state.piece_length.assign(static_cast<std::size_t>(length), 0);
@@ -210,11 +285,17 @@ void start_search(SearchState& state, const std::uint8_t* text, int length, Phra
     }
     state.run_codes.assign(state.runs.size(), 0);
     state.stream_codes = 0;
+    if (!record_limit.empty()) set_run_nesting(state, record_limit);
     keep_only(state, std::vector<std::uint8_t>(state.set.text.size(), 1));
 }
 
 void remove_phrases(SearchState& state, const std::vector<int>& ids) {
-    const std::vector<TextRun> windows = removal_windows(state, ids);
+    std::vector<int> reparsed = ids;
+    if (!state.run_nesting.empty()) {
+        const std::vector<int> deeper = nest_deeper_without(state, ids);
+        reparsed.insert(reparsed.end(), deeper.begin(), deeper.end());
+    }
+    const std::vector<TextRun> windows = removal_windows(state, reparsed);
     for (const int id : ids) {
         state.phrase_uses[static_cast<std::size_t>(id)].clear();
         state.kept[static_cast<std::size_t>(id)] = 0;
@@ -234,6 +315,7 @@ void keep_only(SearchState& state, const std::vector<std::uint8_t>& kept) {
     state.kept = kept;
     state.kept_count = static_cast<int>(std::count(kept.begin(), kept.end(), 1));
     state.phrase_uses.assign(kept.size(), {});
+    if (!state.run_nesting.empty()) refresh_nesting(state);
     for (std::size_t run = 0; run < state.runs.size(); ++run) reparse(state, static_cast<int>(run));
 }
 

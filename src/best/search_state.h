@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -55,14 +56,44 @@ struct SearchState {
     std::vector<int> piece_length;
     std::vector<int> piece_phrase;
     ParseScratch scratch;
+    // Nesting: the deepest each run may take, and each phrase's as last
+    // worked out (kTooDeep without a split); a parse of a run uses only the
+    // phrases that nest no deeper than it may.
+    std::vector<int> run_nesting;
+    std::vector<int> phrase_nesting;
+    // Codes of the parse below this many make printing dearer and count
+    // for nothing (unpack_cost.h).
+    long long least_codes = 0;
+    // The work the whole search may take: scratch.steps stops there.
+    long long work_limit = std::numeric_limits<long long>::max();
 };
+
+inline constexpr int kTooDeep = 1 << 20;
+
+// What the image's size depends on: pair-table bytes and codes of the
+// parse, those below least_codes not counted.
+inline long long search_size(const SearchState& state) {
+    return static_cast<long long>(kPairBytes) * state.kept_count +
+           (state.stream_codes > state.least_codes ? state.stream_codes : state.least_codes);
+}
+
+inline bool out_of_work(const SearchState& state) { return state.scratch.steps >= state.work_limit; }
+
+// Gives every run the deepest nesting that its record may take
+// (record_limit per record: the text after each code 0).
+void set_run_nesting(SearchState& state, const std::vector<int>& record_limit);
+
+// Works out the nesting of every kept phrase again.
+void refresh_nesting(SearchState& state);
 
 // Parses text[begin, end) under the kept phrases into the scratch space and
 // returns its codes; scratch.length and scratch.phrase hold the parse.
 int parse_span(SearchState& state, int begin, int end);
 
-// Keeps every phrase of set and parses every run.
-void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs);
+// Keeps every phrase of set and parses every run; with record_limit, each
+// run held to its record's limit (set_run_nesting).
+void start_search(SearchState& state, const std::uint8_t* text, int length, PhraseSet set, std::vector<TextRun> runs,
+                  const std::vector<int>& record_limit = {});
 
 // Leaves only the kept phrases in the trie, which makes every later parse
 // walk fewer nodes; a phrase entered again comes back. Dropped phrases keep

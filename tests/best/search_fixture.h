@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/record_walker.h"
 #include "best/search_best_image.h"
 #include "pack/character_table.h"
 #include "pack/pack_text.h"
@@ -97,6 +98,22 @@ inline Packed pack_both_ways(const std::string& text) {
 inline bool search(const Packed& packed, PhraseImage& best) {
     return search_best_image(packed.codes.data(), static_cast<int>(packed.codes.size()), packed.char_count,
                              packed.greedy, best);
+}
+
+// The character codes of the image's stream, read as the program reads a
+// packed text.
+inline std::vector<std::uint8_t> expanded_codes(const PhraseImage& image, int n) {
+    PackedCodes codes;
+    codes.char_count = n;
+    codes.pair_table = image.pair_table.data();
+    codes.pair_count = static_cast<int>(image.pair_table.size() / 2);
+    std::vector<std::uint8_t> text;
+    auto take = [&](std::uint8_t code) {
+        text.push_back(code);
+        return true;
+    };
+    for (const std::uint8_t code : image.code_stream) expand_code(codes, code, take);
+    return text;
 }
 
 // Texts written with letters: 'a' is code 1, 'b' code 2, and so on; '|' is

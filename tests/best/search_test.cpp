@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "base/record_walker.h"
 #include "best/search_fixture.h"
 
 namespace vendrel::test {
@@ -18,22 +17,6 @@ namespace {
 class BestSearch : public testing::TestWithParam<SearchCase> {};
 
 std::size_t size_of(const PhraseImage& image) { return image.pair_table.size() + image.code_stream.size(); }
-
-// The character codes of the image's stream, read as the program reads a
-// packed text.
-std::vector<std::uint8_t> expanded_stream(const PhraseImage& image, int n) {
-    PackedCodes codes;
-    codes.char_count = n;
-    codes.pair_table = image.pair_table.data();
-    codes.pair_count = static_cast<int>(image.pair_table.size() / 2);
-    std::vector<std::uint8_t> text;
-    auto take = [&](std::uint8_t code) {
-        text.push_back(code);
-        return true;
-    };
-    for (const std::uint8_t code : image.code_stream) expand_code(codes, code, take);
-    return text;
-}
 
 TEST_P(BestSearch, ImageExpandsToTheTextWithAReadablePairTable) {
     const Packed packed = pack_both_ways(GetParam().text);
@@ -53,7 +36,7 @@ TEST_P(BestSearch, ImageExpandsToTheTextWithAReadablePairTable) {
         }
     }
     // Separators stay bare code 0, so equal streams mean equal records.
-    EXPECT_EQ(expanded_stream(best, n), packed.codes);
+    EXPECT_EQ(expanded_codes(best, n), packed.codes);
     EXPECT_LT(size_of(best), size_of(packed.greedy));
 }
 

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The second corpus of -best: real texts of other kinds than the English
+# prose of scripts/best-corpus.sh, where the search finds less to gain:
+# texts in German, Spanish, Italian, Czech, Polish and Brazilian Portuguese
+# (Debian's fortune files), glossary-style texts (a German and an Italian
+# "dictionary" of jokes), texts whose records are single lines (Spanish
+# proverbs, BOFH excuses, Debian hints) and word lists (a German and a
+# French one, one word a record). Prints best_measure's table for them:
+# raw Z80 and i8080 image bytes by the default packer and by the search,
+# the gain, the deepest stack and the T-states per printed character, every
+# record run on the emulated CPUs.
+#
+# The packages are installed with apt-get when missing, for this benchmark
+# only (scripts/install-deps.sh does not install them). Records: every
+# fortune a record; in the word lists and the line files every line; the
+# separator is the first of "~|^`@#$*_{}<>=+" (then bytes 1, 2, 3) that the
+# text does not hold. Texts are cut at a record end to at most 65,535 bytes.
+#
+#   scripts/best-corpus-other.sh
+#
+# BEST_BUILD_DIR names another build directory; BEST_CORPUS_DIR keeps the
+# prepared texts there instead of in a temporary directory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+fortunes=/usr/share/games/fortunes
+packages=(fortunes-de fortunes-es fortunes-it fortunes-cs fortunes-pl fortunes-br fortunes-bofh-excuses
+          fortunes-debian-hints wngerman wfrench)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get install -y "${missing[@]}" >/dev/null
+fi
+
+build=${BEST_BUILD_DIR:-build/best}
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j2 --target best_measure >/dev/null
+
+if [ -n "${BEST_CORPUS_DIR:-}" ]; then
+    corpus=$BEST_CORPUS_DIR
+    mkdir -p "$corpus"
+else
+    corpus=$(mktemp -d)
+    trap 'rm -rf "$corpus"' EXIT
+fi
+
+python3 - "$corpus" "$fortunes" <<'PYTHON'
+import re, sys
+out, fortunes = sys.argv[1], sys.argv[2]
+limit = 65535
+
+def records_of(path, kind):
+    text = open(path, 'rb').read().replace(b'\r\n', b'\n')
+    if kind == 'fortune':
+        parts = [p.strip(b'\n') for p in re.split(rb'\n%\n', b'\n' + text)]
+    else:
+        parts = [p.strip() for p in text.split(b'\n')]
+        parts = [p for p in parts if p != b'%']
+    return [p for p in parts if p]
+
+def write(name, path, kind='fortune'):
+    records = records_of(path, kind)
+    used = set().union(*[set(r) for r in records])
+    separator = next(c for c in list(b'~|^`@#$*_{}<>=+') + [1, 2, 3] if c not in used)
+    sep = bytes([separator])
+    text = sep
+    for record in records:
+        if len(text) + len(record) + 1 > limit:
+            break
+        text += record + sep
+    open(f'{out}/{name}', 'wb').write(text)
+
+write('de-witze', f'{fortunes}/de/witze')
+write('de-zitate', f'{fortunes}/de/zitate')
+write('de-woerterbuch', f'{fortunes}/de/woerterbuch')
+write('es-refranes', f'{fortunes}/es/refranes.fortunes', 'lines')
+write('es-sabiduria', f'{fortunes}/es/sabiduria.fortunes')
+write('it-definizioni', f'{fortunes}/it/definizioni')
+write('it-leggi', f'{fortunes}/it/leggi')
+write('cs-citace', f'{fortunes}/cs/citace')
+write('cs-klasik-cz', f'{fortunes}/cs/klasik-cz')
+write('pl-dowcipy', f'{fortunes}/pl/dowcipy')
+write('pt-brasil', f'{fortunes}/brasil')
+write('bofh-excuses', f'{fortunes}/bofh-excuses', 'lines')
+write('debian-hints', f'{fortunes}/debian-hints', 'lines')
+write('words-ngerman', '/usr/share/dict/ngerman', 'lines')
+write('words-french', '/usr/share/dict/french', 'lines')
+PYTHON
+
+"$build/bench/best_measure" "$corpus"/*
