@@ -217,7 +217,7 @@ bool give_back_codes(SearchState& state) {
         }
         if (!removed) return false;
     }
-    return true;
+    return state.stream_codes >= state.least_codes;
 }
 
 }  // namespace vendrel

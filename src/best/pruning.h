@@ -16,8 +16,8 @@ void prune_phrases(SearchState& state, int max_phrases);
 
 // Drops the phrases that save the fewest codes, with their removal groups,
 // until the parse takes at least state.least_codes codes; for when the
-// work ran out before pruning got there. False when no phrase could go
-// (every removal group too large) before that.
+// work ran out before pruning got there. False when it cannot get there
+// (no phrase left, or every removal group too large).
 bool give_back_codes(SearchState& state);
 
 // Drops the kept phrases that would nest deeper than max_nesting, or that

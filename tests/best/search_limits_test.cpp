@@ -143,5 +143,29 @@ TEST(BestWorkBound, PruningOutOfWorkStillFitsTheCodes) {
     EXPECT_EQ(expanded_codes(image, packed.char_count), packed.codes);
 }
 
+// Texts on which the search takes all the work it may: the same bytes on
+// every call, never larger than the default image, and the text back.
+TEST(BestWorkBound, HostileTextsGiveTheSameBytesEveryTimeAndNeverMore) {
+    const std::pair<const char*, std::string> texts[] = {
+        {"random over 3", generate_text(23, shape_of(3, 40, 200, 600, 1, 16000))},
+        {"runs", generate_text(24, shape_of(4, 30, 100, 900, 200, 16000))},
+        {"few with rare ones", generate_text(25, shape_of(90, 300, 20, 80, 1, 16000))},
+    };
+    for (const auto& [name, text] : texts) {
+        const Packed packed = pack_both_ways(text);
+        PhraseImage first;
+        PhraseImage second;
+        const bool found = search(packed, first);
+        ASSERT_EQ(search(packed, second), found) << name;
+        if (!found) continue;
+        EXPECT_EQ(first.pair_table, second.pair_table) << name;
+        EXPECT_EQ(first.code_stream, second.code_stream) << name;
+        EXPECT_LT(first.pair_table.size() + first.code_stream.size(),
+                  packed.greedy.pair_table.size() + packed.greedy.code_stream.size())
+            << name;
+        EXPECT_EQ(expanded_codes(first, packed.char_count), packed.codes) << name;
+    }
+}
+
 }  // namespace
 }  // namespace vendrel::test
