@@ -58,7 +58,8 @@ int pack_source(Job& job) {
     }
     place_end_mark(job);
 
-    const int result = pack_text(job);
+    // -best keeps within the stack bound of the job's CPU.
+    const int result = pack_text(job, nesting_cap(job));
     if (result == kTooManyCharacters) return report_error(kTooManyCharacters, job.char_count);
     return result;
 }

@@ -27,7 +27,7 @@ std::vector<std::uint8_t> character_codes(const Job& job) {
 
 }  // namespace
 
-void pack_smallest(Job& job) {
+void pack_smallest(Job& job, int nesting_cap) {
     const int n = job.char_count;
     if (n == 0) return;
     PhraseImage greedy;
@@ -36,7 +36,9 @@ void pack_smallest(Job& job) {
     const std::vector<std::uint8_t> text = character_codes(job);
 
     PhraseImage best;
-    if (!search_best_image(text.data(), static_cast<int>(text.size()), n, greedy, best)) return;
+    BestSearchLimits limits;
+    if (nesting_cap >= 0) limits.max_nesting_cap = nesting_cap;
+    if (!search_best_image(text.data(), static_cast<int>(text.size()), n, greedy, best, limits)) return;
     const int pair_bytes = static_cast<int>(best.pair_table.size());
     const int stream_length = static_cast<int>(best.code_stream.size());
     if (pair_bytes % 2 != 0 || n + pair_bytes > kSymbolTableSize || pair_bytes / 2 > 256 - n ||

@@ -11,6 +11,7 @@ namespace vendrel {
 // in its place when the search finds one: symbol_table_size, symbol_end,
 // next_code and packed_length follow, the end mark stands behind the
 // stream. The characters, their codes and the records stay as they are.
-void pack_smallest(Job& job);
+// nesting_cap: the deepest nesting the image may take, -1 for any.
+void pack_smallest(Job& job, int nesting_cap = -1);
 
 }  // namespace vendrel

@@ -46,7 +46,7 @@ int prepare_text(Job& job) {
     return 0;
 }
 
-int pack_text(Job& job) {
+int pack_text(Job& job, int nesting_cap) {
     const int prepared = prepare_text(job);
     if (prepared != 0) return prepared;
 
@@ -75,8 +75,10 @@ int pack_text(Job& job) {
     write_linked_stream(job, *work);
 
     job.symbol_table_size = static_cast<std::int32_t>(job.symbol_end - job.symbol_table);
-    if (job.best) pack_smallest(job);
+    if (job.best) pack_smallest(job, nesting_cap);
     return 0;
 }
+
+int pack_text(Job& job) { return pack_text(job, -1); }
 
 }  // namespace vendrel

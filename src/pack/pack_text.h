@@ -17,6 +17,10 @@ namespace vendrel {
 // must be empty on entry, as in a fresh Job.
 int pack_text(Job& job);
 
+// The same, with -best's image nesting at most nesting_cap levels (for a
+// CPU whose stack is bounded); -1: as deep as it likes.
+int pack_text(Job& job, int nesting_cap);
+
 // The preparation passes that the flags ask for, in their fixed order:
 // conversion table, Desktop import, line-end policy. Returns 0 or the error
 // that a pass has reported.

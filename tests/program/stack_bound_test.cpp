@@ -2,7 +2,9 @@
 // deepest record needs more stack than -stack (by default 96 bytes)
 // allows is refused with 42 before anything is written, and a bound that
 // leaves room lets it through; -vb reports the stack needed for every CPU;
-// -list shows each 6502 record's cycles and stack as sim65 measures them.
+// -list shows each 6502 record's cycles and stack as sim65 measures them,
+// and -best under a tight bound makes an image within it that prints every
+// record.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,6 +33,19 @@ std::string chained_records() {
     std::string text;
     for (std::size_t k = 2; k <= characters.size(); ++k) text += "|" + characters.substr(0, k);
     return text;
+}
+
+// The records of a text as the packer makes them: the first character
+// separates them, and the run after the last separator is not one.
+std::vector<std::string> records_of(const std::string& text) {
+    std::vector<std::string> records;
+    const char separator = text.front();
+    std::size_t from = 1;
+    for (std::size_t at = text.find(separator, from); at != std::string::npos; at = text.find(separator, from)) {
+        records.push_back(text.substr(from, at - from));
+        from = at + 1;
+    }
+    return records;
 }
 
 // The number on the verbose line of the stack needed, -1 without one.
@@ -206,6 +221,30 @@ TEST(StackBound, Z80ListingKeepsItsColumnsAndNamesTheStackNeeded) {
     ASSERT_EQ(result.exit_status, 0) << result.err;
     EXPECT_NE(result.out.find("\nRecord  Chars  Codes  Longest line  T-states  Text\n"), std::string::npos);
     EXPECT_NE(result.out.find("\nStack needed: 22 bytes (record "), std::string::npos) << result.out;
+}
+
+// -best keeps every record within a bound below what its search takes
+// without one, and the image still prints every record.
+TEST(StackBound, BestUnderATightBoundStaysWithinItAndPrintsEveryRecord) {
+    const ScratchDir dir;
+    const std::string image = dir.file("best.bin");
+    const test::ProgramResult result = run_program({"-6502", "-best", "-stack", "14", "-vb", "-o", image, kAdventure});
+    ASSERT_EQ(result.exit_status, 0) << result.err;
+    EXPECT_LE(stack_reported(result.out), 14) << result.out;
+
+    test::Mos6502Setup setup;
+    const std::string bytes = test::read_file(image);
+    setup.image.assign(bytes.begin(), bytes.end());
+    const std::vector<std::string> expected = records_of(test::read_file(kAdventure));
+    std::vector<std::uint16_t> records;
+    for (std::size_t k = 1; k <= expected.size(); ++k) records.push_back(static_cast<std::uint16_t>(k));
+    const test::Mos6502Run run = test::run_6502_routine(setup, records);
+    ASSERT_EQ(run.error, "");
+    ASSERT_EQ(run.calls.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        EXPECT_EQ(run.calls[k].printed, expected[k]) << "record " << k + 1;
+        EXPECT_LE(run.calls[k].stack_used - 2, 14) << "record " << k + 1;
+    }
 }
 
 }  // namespace
