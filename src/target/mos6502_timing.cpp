@@ -123,7 +123,7 @@ int count_cycles(const Addresses& at, int left) {
     return cycles + (left != 0 ? kHighTestTaken + crossing(at, kHighLeft) : kFoundTest);
 }
 
-// The record loop over the code at S + at (or, for code 0, the record's
+// The record loop over the code at S + offset (or, for code 0, the record's
 // end), without the code's expansion.
 std::uint64_t fetch_cycles(const RoutineCosts& costs, const Addresses& at, int offset, bool end) {
     const int address = (at.stream + offset) & 0xFFFF;
