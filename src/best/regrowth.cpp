@@ -24,8 +24,8 @@ namespace {
 
 // The most new phrases of each regrowth round, a quarter as many each
 // time. Later rounds start from the set the earlier ones left and add
-// fewer, the most frequent pairs of its parse. Under the work bound of the
-// whole search, rounds of 375, 93 and 23 took the 17 texts of
+// fewer, the most frequent pairs of its parse. Under a work bound of 500
+// steps per character of the text, rounds of 375, 93 and 23 took the 17 texts of
 // scripts/best-corpus.sh to 1.85 % smaller in total (with 1,000 first
 // candidates), rounds of 6,000 to 93 to 1.78 %: a small first round leaves
 // work for the others.

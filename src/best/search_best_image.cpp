@@ -24,8 +24,8 @@ namespace {
 // Codes are one byte: the characters and the pair codes share 256 values.
 constexpr int kCodeCount = 256;
 // Candidate phrases made by pair replacement over the text, at most. The
-// first pruning's work grows with the candidates; under the work bound of
-// the whole search, 1,000 left more work for regrowth than 6,000 and took
+// first pruning's work grows with the candidates; under a work bound of
+// 500 steps per character, 1,000 left more work for regrowth than 6,000 and took
 // the 17 texts of scripts/best-corpus.sh from 1.82 % to 1.85 % smaller in
 // total (600: 1.85 % too).
 constexpr int kMostReplacementPhrases = 1000;
@@ -37,13 +37,16 @@ constexpr int kMostReplacementPhrases = 1000;
 constexpr int kExtraNesting = 1;
 
 // The work the whole search may take, in trie steps (ParseScratch::steps,
-// which also counts the pair replacements and the finding of matches), per
-// character of the text: 32.8 million steps for 65,535 bytes, which take
-// 0.3 to 0.5 s of CPU on real texts and at most 0.65 s on the hostile
-// inputs of scripts/best-hostile.sh on the machine the figures of
-// docs/best-search.md come from. Twice as much took up to 0.9 s on real
-// texts and 1.3 s on hostile ones.
-constexpr long long kWorkPerCharacter = 500;
+// which also counts the pair replacements and the finding of matches),
+// whatever the text's length: 500 per character of the longest text. On
+// the machine the figures of docs/best-search.md come from, it takes 0.3
+// to 0.5 s of CPU on real texts of 65,535 bytes and at most 0.71 s on the
+// hostile inputs of scripts/best-hostile.sh; twice as much took up to
+// 0.9 s on real texts and 1.3 s on hostile ones. Shorter texts get the
+// same work: a bound of 500 steps per character of their own took the 17
+// texts of scripts/best-corpus.sh to 1.85 % smaller in total, this one to
+// 1.88 %.
+constexpr long long kWork = 500LL * 65'535;
 
 std::size_t image_size(const PhraseImage& image) { return image.pair_table.size() + image.code_stream.size(); }
 
@@ -105,7 +108,7 @@ bool search_best_image(const std::uint8_t* text, int length, int char_count, con
     const int max_nesting = *std::max_element(record_limit.begin(), record_limit.end());
 
     SearchState state;
-    state.work_limit = kWorkPerCharacter * length;
+    state.work_limit = kWork;
     PhraseSet set;
     set.char_count = char_count;
     add_pair_table_phrases(set, greedy.pair_table);
