@@ -8,23 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "program/sample_files.h"
 #include "support/program.h"
 
 namespace vendrel::test {
 namespace {
-
-const std::string kSamples = std::string(VENDREL_SOURCE_DIR) + "/samples/";
-
-struct Sample {
-    const char* file;
-    std::vector<std::string> options;  // as the documentation packs it
-};
-
-const Sample kSampleFiles[] = {
-    {"adventure.txt", {}},
-    {"czech.txt", {"-ct", kSamples + "czech.ct"}},
-    {"letter.dtp", {"-dtp"}},
-};
 
 int byte_at(const std::string& file, std::size_t at) { return static_cast<unsigned char>(file[at]); }
 int word_at(const std::string& file, std::size_t at) { return byte_at(file, at) | byte_at(file, at + 1) << 8; }

@@ -6,23 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "program/sample_files.h"
 #include "support/program.h"
 
 namespace vendrel::test {
 namespace {
-
-const std::string kSamples = std::string(VENDREL_SOURCE_DIR) + "/samples/";
-
-struct Sample {
-    const char* file;
-    std::vector<std::string> options;  // as the documentation packs it
-};
-
-const Sample kSampleFiles[] = {
-    {"adventure.txt", {}},
-    {"czech.txt", {"-ct", kSamples + "czech.ct"}},
-    {"letter.dtp", {"-dtp"}},
-};
 
 // Each routine with the tape file it goes with.
 struct Routine {
