@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "program/sample_files.h"
@@ -17,29 +18,15 @@ namespace {
 int byte_at(const std::string& file, std::size_t at) { return static_cast<unsigned char>(file[at]); }
 int word_at(const std::string& file, std::size_t at) { return byte_at(file, at) | byte_at(file, at + 1) << 8; }
 
-class ProgramFiles : public testing::Test {
+class ProgramFiles : public SampleRuns {
 protected:
+    // Packs a sample for the 6502 into the named file and gives its path.
     std::string pack(const Sample& sample, std::vector<std::string> options, const std::string& name) {
         const std::string output = dir.file(name);
         options.insert(options.begin(), "-6502");
-        options.insert(options.end(), sample.options.begin(), sample.options.end());
-        options.insert(options.end(), {"-o", output, kSamples + sample.file});
-        const ProgramResult run = run_program(options);
-        EXPECT_EQ(run.exit_status, 0) << sample.file << ": " << run.err;
+        pack_sample(sample, std::move(options), output);
         return output;
     }
-
-    // The text that -x 0 0 writes for the file, with the options added.
-    std::string extracted(const std::string& file, std::vector<std::string> options = {}) {
-        const std::string out = dir.file("extracted.txt");
-        options.insert(options.begin(), {"-x", "0", "0"});
-        options.insert(options.end(), {"-o", out, file});
-        const ProgramResult run = run_program(options);
-        EXPECT_EQ(run.exit_status, 0) << file << ": " << run.err;
-        return read_file(out);
-    }
-
-    ScratchDir dir;
 };
 
 TEST_F(ProgramFiles, HeadersFrameTheRawImageAndReadBack) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "program/sample_files.h"
@@ -23,27 +24,11 @@ const Routine kRoutines[] = {{"-z80", "-tap"}, {"-i8080", "-ptp"}};
 std::string not_packed(const std::string& path) { return "Source file is not Vendrel's packed file '" + path + "'!\n\n"; }
 std::string no_block(const std::string& path) { return "Tape file '" + path + "' has no packed image at that block!\n\n"; }
 
-class TapeExtraction : public testing::Test {
+class TapeExtraction : public SampleRuns {
 protected:
-    // Packs a sample with the options added and writes (or appends) output.
     void pack(const Sample& sample, std::vector<std::string> options, const std::string& output) {
-        options.insert(options.end(), sample.options.begin(), sample.options.end());
-        options.insert(options.end(), {"-o", output, kSamples + sample.file});
-        const ProgramResult run = run_program(options);
-        ASSERT_EQ(run.exit_status, 0) << sample.file << ": " << run.err;
+        ASSERT_TRUE(pack_sample(sample, std::move(options), output));
     }
-
-    // The text that -x 0 0 writes for the file, with the options added.
-    std::string extracted(const std::string& file, std::vector<std::string> options = {}) {
-        const std::string out = dir.file("extracted.txt");
-        options.insert(options.begin(), {"-x", "0", "0"});
-        options.insert(options.end(), {"-o", out, file});
-        const ProgramResult run = run_program(options);
-        EXPECT_EQ(run.exit_status, 0) << file << ": " << run.err;
-        return read_file(out);
-    }
-
-    ScratchDir dir;
 };
 
 TEST_F(TapeExtraction, EverySampleComesBackFromItsTapesAsFromItsRawImage) {
