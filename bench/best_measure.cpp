@@ -4,7 +4,9 @@
 // T-states per printed character of both, and how many percent more
 // T-states (Z80) and states (i8080) per character the search's image takes
 // (T+%, 8080+%); +lv is the most nesting levels any record of the search's
-// image takes beyond the same record of the default image. Each file is
+// image takes beyond the same record of the default image. The 6502 images
+// of both (at $1000, printing through $FFD2) print every record on cc65's
+// sim65 too; 6502 is the deepest stack the search's takes there. Each file is
 // packed as it stands: its first byte separates records. T-states count the
 // expansion of the record, not the search for it. The i8080 image is the
 // Z80 image with a routine 14 bytes longer, so its gain is not shown.
@@ -25,7 +27,9 @@
 #include "pack/pack_text.h"
 #include "support/emulator.h"
 #include "support/job_making.h"
+#include "support/mos6502_runner.h"
 #include "support/text_generator.h"
+#include "target/cpu_description.h"
 #include "target/packed_image.h"
 
 namespace vendrel {
@@ -85,14 +89,18 @@ PhraseImage phrase_image_of(const Job& job) {
     return image;
 }
 
-// Composes the image in job (whose character table is in place) and runs
-// every record.
-Figures measure(Job& job, const PhraseImage& image, const std::vector<std::string>& records, const Routine& routine) {
+// Puts image into job, whose character table is in place, and composes it.
+void compose(Job& job, const PhraseImage& image, void (*compose_image)(Job&)) {
     std::copy(image.pair_table.begin(), image.pair_table.end(), job.symbol_table + job.char_count);
     job.symbol_table_size = job.char_count + static_cast<int>(image.pair_table.size());
     std::copy(image.code_stream.begin(), image.code_stream.end(), job.text_buffer);
     job.packed_length = static_cast<int>(image.code_stream.size());
-    routine.compose(job);
+    compose_image(job);
+}
+
+// Composes the image in job and runs every record.
+Figures measure(Job& job, const PhraseImage& image, const std::vector<std::string>& records, const Routine& routine) {
+    compose(job, image, routine.compose);
     const std::vector<std::uint8_t> bytes(job.image_buffer, job.image_buffer + job.total_length);
 
     Figures figures;
@@ -136,6 +144,31 @@ Figures measure(Job& job, const PhraseImage& image, const std::vector<std::strin
     return figures;
 }
 
+// Runs every record of the 6502 image of image on sim65; the deepest stack
+// a record takes, or -1 when a record prints wrong.
+int deepest_6502_stack(Job& job, const PhraseImage& image, const std::vector<std::string>& records) {
+    const int load_address = job.load_address;
+    const int print_address = job.print_address;
+    job.load_address = 0x1000;
+    job.print_address = 0xFFD2;
+    job.zero_page = 0xFB;
+    compose(job, image, [](Job& composed) { compose_raw_image(*mos6502_cpu.routine, composed); });
+    job.load_address = load_address;
+    job.print_address = print_address;
+    test::Mos6502Setup setup;
+    setup.image.assign(job.image_buffer, job.image_buffer + job.total_length);
+    std::vector<std::uint16_t> numbers;
+    for (std::size_t record = 1; record < records.size(); ++record) numbers.push_back(static_cast<std::uint16_t>(record));
+    const test::Mos6502Run run = test::run_6502_routine(setup, numbers);
+    if (!run.error.empty() || run.calls.size() != numbers.size()) return -1;
+    int deepest = 0;
+    for (const test::Mos6502Call& call : run.calls) {
+        if (call.printed != records[call.record - 1] || call.a != 0) return -1;
+        deepest = std::max(deepest, call.stack_used);
+    }
+    return deepest;
+}
+
 // The most nesting levels (4 bytes of stack each) that any record takes in
 // after beyond what it takes in before.
 int most_extra_levels(const Figures& before, const Figures& after) {
@@ -153,8 +186,8 @@ double rise(double before, double after) { return 100.0 * (after - before) / bef
 
 int main(int argc, char** argv) {
     using namespace vendrel;
-    std::printf("%-22s %6s %6s %6s %7s %7s %6s %5s %5s %3s %6s %6s %6s %6s\n", "text", "source", "ms", "ms",
-                "default", "best", "gain%", "stack", "stack", "+lv", "T/char", "T/char", "T+%", "8080+%");
+    std::printf("%-22s %6s %6s %6s %7s %7s %6s %5s %5s %3s %6s %6s %6s %6s %5s\n", "text", "source", "ms", "ms",
+                "default", "best", "gain%", "stack", "stack", "+lv", "T/char", "T/char", "T+%", "8080+%", "6502");
     long long total_default = 0;
     long long total_best = 0;
     double least_rise = 0;
@@ -185,8 +218,10 @@ int main(int argc, char** argv) {
         const Figures after = measure(*greedy_job, best, records, kZ80);
         const Figures before_8080 = measure(*greedy_job, greedy, records, kI8080);
         const Figures after_8080 = measure(*greedy_job, best, records, kI8080);
+        const int before_6502 = deepest_6502_stack(*greedy_job, greedy, records);
+        const int after_6502 = deepest_6502_stack(*greedy_job, best, records);
         if (!before.prints_every_record || !after.prints_every_record || !before_8080.prints_every_record ||
-            !after_8080.prints_every_record) {
+            !after_8080.prints_every_record || before_6502 < 0 || after_6502 < 0) {
             std::fprintf(stderr, "%s: a record printed wrong\n", argv[i]);
             status = 1;
         }
@@ -201,10 +236,11 @@ int main(int argc, char** argv) {
             measured = true;
         }
         most_levels = std::max(most_levels, levels);
-        std::printf("%-22s %6zu %6.0f %6.0f %7d %7d %6.2f %5d %5d %3d %6.1f %6.1f %6.2f %6.2f\n", name.c_str(),
+        std::printf("%-22s %6zu %6.0f %6.0f %7d %7d %6.2f %5d %5d %3d %6.1f %6.1f %6.2f %6.2f %5d\n", name.c_str(),
                     text.size(), default_ms, best_ms, before.bytes, after.bytes,
                     100.0 * (before.bytes - after.bytes) / before.bytes, before.deepest_stack, after.deepest_stack,
-                    levels, before.tstates_per_character, after.tstates_per_character, z80_rise, i8080_rise);
+                    levels, before.tstates_per_character, after.tstates_per_character, z80_rise, i8080_rise,
+                    after_6502);
         total_default += before.bytes;
         total_best += after.bytes;
     }
