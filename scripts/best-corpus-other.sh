@@ -26,29 +26,8 @@ cd "$(dirname "$0")/.."
 fortunes=/usr/share/games/fortunes
 packages=(fortunes-de fortunes-es fortunes-it fortunes-cs fortunes-pl fortunes-br fortunes-bofh-excuses
           fortunes-debian-hints wngerman wfrench)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get install -y "${missing[@]}" >/dev/null
-fi
-
-build=${BEST_BUILD_DIR:-build/best}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" -j2 --target best_measure >/dev/null
-
-if [ -n "${BEST_CORPUS_DIR:-}" ]; then
-    corpus=$BEST_CORPUS_DIR
-    mkdir -p "$corpus"
-else
-    corpus=$(mktemp -d)
-    trap 'rm -rf "$corpus"' EXIT
-fi
+source scripts/best-corpus-setup.sh
+best_corpus_setup "${packages[@]}"
 
 python3 - "$corpus" "$fortunes" <<'PYTHON'
 import re, sys

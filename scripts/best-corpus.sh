@@ -18,28 +18,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-missing=()
-[ -d /usr/share/vim/vim90/doc ] || [ -d /usr/share/vim/vim91/doc ] || missing+=(vim-runtime)
-[ -f /usr/share/games/fortunes/fortunes ] || missing+=(fortunes-min)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get install -y "${missing[@]}" >/dev/null
-fi
-
-build=${BEST_BUILD_DIR:-build/best}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" -j2 --target best_measure >/dev/null
-
-if [ -n "${BEST_CORPUS_DIR:-}" ]; then
-    corpus=$BEST_CORPUS_DIR
-    mkdir -p "$corpus"
-else
-    corpus=$(mktemp -d)
-    trap 'rm -rf "$corpus"' EXIT
-fi
+source scripts/best-corpus-setup.sh
+best_corpus_setup vim-runtime fortunes-min
 vimdoc=$(ls -d /usr/share/vim/vim9*/doc | tail -n 1)
 fortunes=/usr/share/games/fortunes
 

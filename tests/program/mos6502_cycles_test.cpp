@@ -36,24 +36,13 @@ const CycleCase kCases[] = {
 
 class Mos6502Cycles : public testing::TestWithParam<CycleCase> {};
 
-// Records 0 to the last closed one and the first past the last separator.
-std::vector<std::uint16_t> all_records(const Packed& packed, bool oa) {
-    std::vector<std::uint16_t> records;
-    const int closed = separators(packed, kMos6502RoutineLength, oa) - 1;
-    for (int k = 0; k <= closed; ++k) records.push_back(static_cast<std::uint16_t>(k));
-    records.push_back(static_cast<std::uint16_t>(closed + 2));
-    return records;
-}
-
 TEST_P(Mos6502Cycles, AgreeWithABarePrintReturn) {
     const CycleCase& c = GetParam();
     const ScratchDir dir;
     Mos6502Setup setup;
     setup.load_address = c.load_address;
-    const Packed packed = pack_6502(dir, c.packing, setup);
-    setup.image = packed.image;
-    setup.zero_after_image = c.packing.oa;
-    const std::vector<std::uint16_t> records = all_records(packed, c.packing.oa);
+    const Packed packed = pack_for_run(dir, c.packing, setup);
+    const std::vector<std::uint16_t> records = every_record(packed, c.packing.oa);
 
     const Mos6502Run batch = run_6502_routine(setup, records);
     const Mos6502Run each = run_6502_routine(setup, records, {.cycles_per_call = true});
@@ -90,10 +79,8 @@ TEST_P(Mos6502Cycles, StackIsTheCallsAndThreeBytesALevel) {
     const ScratchDir dir;
     Mos6502Setup setup;
     setup.load_address = c.load_address;
-    const Packed packed = pack_6502(dir, c.packing, setup);
-    setup.image = packed.image;
-    setup.zero_after_image = c.packing.oa;
-    const Mos6502Run run = run_6502_routine(setup, all_records(packed, c.packing.oa), {.cycles_per_call = true});
+    const Packed packed = pack_for_run(dir, c.packing, setup);
+    const Mos6502Run run = run_6502_routine(setup, every_record(packed, c.packing.oa), {.cycles_per_call = true});
     ASSERT_EQ(run.error, "");
     std::uint64_t characters = 0, cycles = 0, expanding = 0;
     int deepest = 0;

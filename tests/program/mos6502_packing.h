@@ -60,12 +60,31 @@ inline Packed pack_6502(const ScratchDir& dir, const Packing& packing, const Mos
                  std::to_string(at.zero_page)});
 }
 
+// The text packed for the 6502 at setup's addresses, and setup made ready
+// to run its image.
+inline Packed pack_for_run(const ScratchDir& dir, const Packing& packing, Mos6502Setup& setup) {
+    Packed packed = pack_6502(dir, packing, setup);
+    setup.image = packed.image;
+    setup.zero_after_image = packing.oa;
+    return packed;
+}
+
 // Separators (codes 0) within the routine's search: in the stored stream,
 // and with -oa the 0 after the image. Records 1 to this less one are
 // closed by the next separator.
 inline int separators(const Packed& packed, int routine_length, bool oa) {
     const auto stream = packed.image.begin() + routine_length + packed.table_size;
     return static_cast<int>(std::count(stream, packed.image.end(), 0)) + (oa ? 1 : 0);
+}
+
+// Record 0, every closed record, and the first number past the last
+// separator: each way a call can end.
+inline std::vector<std::uint16_t> every_record(const Packed& packed, bool oa) {
+    std::vector<std::uint16_t> records;
+    const int closed = separators(packed, kMos6502RoutineLength, oa) - 1;
+    for (int k = 0; k <= closed; ++k) records.push_back(static_cast<std::uint16_t>(k));
+    records.push_back(static_cast<std::uint16_t>(closed + 2));
+    return records;
 }
 
 }  // namespace vendrel::test

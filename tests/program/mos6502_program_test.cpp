@@ -104,9 +104,7 @@ Mos6502Run run_and_check(const ScratchDir& dir, const Packing& packing, Place pl
     // Packed once to learn the image's length, then at its address.
     const std::size_t length = pack_6502(dir, packing, setup).image.size();
     setup.load_address = static_cast<std::uint16_t>(load_address(place, length));
-    const Packed packed = pack_6502(dir, packing, setup);
-    setup.image = packed.image;
-    setup.zero_after_image = packing.oa;
+    const Packed packed = pack_for_run(dir, packing, setup);
     const int closed = separators(packed, kMos6502RoutineLength, packing.oa) - 1;
     EXPECT_GE(static_cast<int>(expected.size()), closed);
     std::vector<std::uint16_t> records = {0};

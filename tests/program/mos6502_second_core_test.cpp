@@ -92,13 +92,8 @@ TEST_P(Mos6502SecondCore, AgreesWithSim65) {
     const ScratchDir dir;
     Mos6502Setup setup;
     setup.load_address = c.load_address;
-    const Packed packed = pack_6502(dir, c.packing, setup);
-    setup.image = packed.image;
-    setup.zero_after_image = c.packing.oa;
-    std::vector<std::uint16_t> records;
-    const int closed = separators(packed, kMos6502RoutineLength, c.packing.oa) - 1;
-    for (int k = 0; k <= closed; ++k) records.push_back(static_cast<std::uint16_t>(k));
-    records.push_back(static_cast<std::uint16_t>(closed + 2));
+    const Packed packed = pack_for_run(dir, c.packing, setup);
+    const std::vector<std::uint16_t> records = every_record(packed, c.packing.oa);
 
     const Mos6502Run sim65 = run_6502_routine(setup, records, {.cycles_per_call = true});
     ASSERT_EQ(sim65.error, "");
