@@ -31,8 +31,9 @@ best_corpus_setup "${packages[@]}"
 
 python3 - "$corpus" "$fortunes" <<'PYTHON'
 import re, sys
+sys.path.insert(0, "scripts")
+from corpus_text import write_text
 out, fortunes = sys.argv[1], sys.argv[2]
-limit = 65535
 
 def records_of(path, kind):
     text = open(path, 'rb').read().replace(b'\r\n', b'\n')
@@ -45,15 +46,7 @@ def records_of(path, kind):
 
 def write(name, path, kind='fortune'):
     records = records_of(path, kind)
-    used = set().union(*[set(r) for r in records])
-    separator = next(c for c in list(b'~|^`@#$*_{}<>=+') + [1, 2, 3] if c not in used)
-    sep = bytes([separator])
-    text = sep
-    for record in records:
-        if len(text) + len(record) + 1 > limit:
-            break
-        text += record + sep
-    open(f'{out}/{name}', 'wb').write(text)
+    write_text(f'{out}/{name}', records)
 
 write('de-witze', f'{fortunes}/de/witze')
 write('de-zitate', f'{fortunes}/de/zitate')

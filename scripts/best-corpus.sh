@@ -25,8 +25,9 @@ fortunes=/usr/share/games/fortunes
 
 python3 - "$corpus" <<PYTHON
 import re, sys
+sys.path.insert(0, "scripts")
+from corpus_text import write_text
 out = sys.argv[1]
-limit = 65535
 
 def records_of(path, fortune):
     text = open(path, 'rb').read().replace(b'\r\n', b'\n')
@@ -39,15 +40,7 @@ def records_of(path, fortune):
 
 def write(name, path, fortune=False):
     records = records_of(path, fortune)
-    used = set().union(*[set(r) for r in records])
-    separator = next(c for c in list(b'~|^\`@#\$*_{}<>=+') + [1, 2, 3] if c not in used)
-    sep = bytes([separator])
-    text = sep
-    for record in records:
-        if len(text) + len(record) + 1 > limit:
-            break
-        text += record + sep
-    open(f'{out}/{name}', 'wb').write(text)
+    write_text(f'{out}/{name}', records)
 
 for name in ['Apache-2.0', 'GPL-2', 'GPL-3', 'LGPL-2.1', 'LGPL-3', 'MPL-2.0', 'GFDL-1.3', 'Artistic']:
     write(f'licence-{name}', f'/usr/share/common-licenses/{name}')
